@@ -1,0 +1,194 @@
+#include "DayLog.h"
+
+#include "toolkit/Application.h"
+#include "toolkit/AtomicFile.h"
+#include "toolkit/DateFormat.h"
+#include "toolkit/Exception.h"
+#include "toolkit/Files.h"
+#include "toolkit/Text.h"
+
+#include <cmath>
+
+DayLog::DayLog(Store store, const Clock& clock, std::string historyDir, Caption caption)
+    : store_(store), clock_(clock), historyDir_(std::move(historyDir)),
+      caption_(std::move(caption)) {}
+
+std::string DayLog::DayFileName(const Date& date) const {
+    return historyDir_ + FormatDate("yy-mm-dd", date) + ".dat";
+}
+
+std::string BrokenCopyName(const std::string& dayFile, int attempt) {
+    return dayFile + (attempt <= 1 ? ".broken" : ".broken" + std::to_string(attempt));
+}
+
+namespace {
+// The low 16 bits of a stored value, as the span rule sees them.
+uint16_t Low16(double value) {
+    if (!std::isfinite(value))
+        return 0;
+    return uint16_t(uint64_t(int64_t(value)));
+}
+
+int32_t StoredInt(double value) {
+    return std::isfinite(value) ? int32_t(int64_t(value)) : 0;
+}
+} // namespace
+
+MinuteRecord DayLog::RecordAt(int minute) const {
+    return {StoredInt(store_.keys.YAt(minute)), StoredInt(store_.mouse.YAt(minute)),
+            StoredInt(store_.cpu.YAt(minute))};
+}
+
+void DayLog::StoreMinute(uint16_t minute, double keys, double mouse) {
+    store_.keys.ReplaceY(minute, keys);
+    store_.mouse.ReplaceY(minute, mouse);
+}
+
+void DayLog::EnsureFullDay() {
+    for (TChartSeries* series : {&store_.keys, &store_.mouse, &store_.cpu})
+        for (int i = series->PointCount(); i < kMinutesPerDay; ++i)
+            series->AddPoint(i, 0);
+}
+
+// A crash in the middle of a save leaves its temporary file behind; it was
+// never the day file, so it goes.
+void DayLog::RemoveStaleTempFiles() const {
+    for (const std::string& name : ListFolder(historyDir_, "*.dat.tmp"))
+        DeleteFileIfPresent(historyDir_ + name);
+}
+
+void DayLog::LoadTodayFile() {
+    span_ = {};
+    unread_ = false;
+    pendingBackup_.reset();
+    storeDate_ = clock_.Now().date;
+    RemoveStaleTempFiles();
+    EnsureFullDay();
+
+    const std::string path = DayFileName(storeDate_);
+    if (!FileExists(path)) {
+        SaveDayFile();
+        return;
+    }
+    try {
+        MergeFile(path);
+    } catch (const Exception& error) {
+        if (!pendingBackup_)
+            unread_ = true;
+        ShowSpanIfSet();
+        Application().ShowException(error);
+        return;
+    }
+    ShowSpanIfSet();
+}
+
+void DayLog::ShowSpanIfSet() {
+    if (span_.first != 0) {
+        if (span_.last == 0)
+            span_.last = span_.first;
+        ActiveSpanCaption();
+    }
+}
+
+// Takes the file's records into the store. Minutes the store already counted
+// (keys or travel non-zero) keep their counts: the file only fills the gaps.
+// Raises the open error when the file cannot be read, and the conversion
+// error of the first broken line after taking every line before it.
+void DayLog::MergeFile(const std::string& path) {
+    const std::string bytes = ReadFileBytes(path);
+    ParsedDayFile parsed = ParseDayFile(bytes);
+    if (parsed.error)
+        pendingBackup_.emplace(path, bytes);
+
+    TChartSeries* series[] = {&store_.keys, &store_.mouse, &store_.cpu};
+    for (size_t i = 0; i < parsed.records.size(); ++i) {
+        const MinuteRecord& r = parsed.records[i];
+        int minute = int(i);
+        const int32_t fields[] = {r.keys, r.mouse, r.cpu};
+        if (minute >= store_.keys.PointCount()) {
+            for (int f = 0; f < 3; ++f)
+                series[f]->AddPoint(minute, fields[f]);
+        } else {
+            bool counted = store_.keys.YAt(minute) != 0 || store_.mouse.YAt(minute) != 0;
+            for (int f = 0; f < 3; ++f)
+                if (f == 2 || !counted)
+                    series[f]->ReplaceY(minute, fields[f]);
+        }
+        for (int f = 0; f < 3; ++f)
+            UpdateActiveSpan(uint16_t(minute), Low16(series[f]->YAt(minute)));
+    }
+    unread_ = false;
+    if (parsed.error) {
+        KeepBrokenOriginal(path);
+        throw Exception(*parsed.error);
+    }
+}
+
+// The broken file's bytes are written beside it before anything may replace
+// it. Should that fail, the save refuses to overwrite until it succeeds.
+void DayLog::KeepBrokenOriginal(const std::string& path) {
+    if (!pendingBackup_)
+        return;
+    int attempt = 1;
+    while (FileExists(BrokenCopyName(path, attempt)))
+        ++attempt;
+    try {
+        WriteFileBytes(BrokenCopyName(path, attempt), pendingBackup_->second);
+        pendingBackup_.reset();
+    } catch (const Exception&) {
+    }
+}
+
+void DayLog::SaveDayFile() {
+    const std::string path = DayFileName(storeDate_);
+    if (pendingBackup_) {
+        KeepBrokenOriginal(pendingBackup_->first);
+        if (pendingBackup_)
+            throw Exception(Format("Cannot create file \"%s\". The damaged day file could not be "
+                                   "kept aside, so it is not overwritten.",
+                                   path.c_str()));
+    }
+    if (unread_ && FileExists(path))
+        MergeFile(path);
+    unread_ = false;
+
+    std::vector<MinuteRecord> records;
+    const int n = store_.keys.PointCount();
+    records.reserve(size_t(n));
+    for (int i = 0; i < n; ++i)
+        records.push_back(RecordAt(i));
+    SaveFileAtomically(path, FormatDayFile(records));
+}
+
+void DayLog::ClearDayStore() {
+    for (TChartSeries* series : {&store_.keys, &store_.mouse, &store_.cpu})
+        for (int i = 0; i < series->PointCount(); ++i)
+            series->ReplaceY(i, 0);
+    span_ = {};
+}
+
+void DayLog::BeginDay(const Date& date) {
+    ClearDayStore();
+    storeDate_ = date;
+    unread_ = false;
+    pendingBackup_.reset();
+    const std::string path = DayFileName(date);
+    if (!FileExists(path))
+        return;
+    try {
+        MergeFile(path);
+    } catch (const Exception& error) {
+        if (!pendingBackup_)
+            unread_ = true;
+        Application().ShowException(error);
+    }
+}
+
+void DayLog::UpdateActiveSpan(uint16_t minute, uint16_t value) {
+    UpdateActiveSpanOf(minute, value, span_.first, span_.last);
+}
+
+void DayLog::ActiveSpanCaption() {
+    if (caption_.set)
+        caption_.set(ActiveSpanText(caption_.hint ? caption_.hint() : std::string(), span_));
+}

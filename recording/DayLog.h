@@ -1,0 +1,78 @@
+#pragma once
+
+#include "ActiveSpan.h"
+#include "DayRecords.h"
+#include "chart/ChartSeries.h"
+#include "toolkit/Clock.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+
+// Today's minute records, held as the y values of the day chart's three
+// series (point index = minute of day), and the day file they are kept in.
+// The store remembers the date it holds, so a day's records only ever go to
+// that day's file.
+class DayLog {
+public:
+    struct Store {
+        TChartSeries& keys;
+        TChartSeries& mouse;
+        TChartSeries& cpu;
+    };
+    // The caption that shows the active span: its hint text, and how to set it.
+    struct Caption {
+        std::function<std::string()> hint;
+        std::function<void(const std::string&)> set;
+    };
+
+    DayLog(Store store, const Clock& clock, std::string historyDir, Caption caption = {});
+
+    const std::string& HistoryDir() const { return historyDir_; }
+    std::string DayFileName(const Date& date) const;
+    const Date& StoreDate() const { return storeDate_; }
+
+    // Start-up: fills the store from today's file, or creates the file.
+    // A file that cannot be read or parsed is reported, the store still gets
+    // every minute, and the original bytes are kept beside it.
+    void LoadTodayFile();
+    // Writes the store to the file of the date it holds.
+    void SaveDayFile();
+    void ClearDayStore();
+    // The store moves on to another date: it is cleared and, should that
+    // date already have a file, filled from it (a file it cannot take is
+    // reported, as at start-up, and the day goes on).
+    void BeginDay(const Date& date);
+
+    void UpdateActiveSpan(uint16_t minute, uint16_t value);
+    void ActiveSpanCaption();
+    ActiveSpan& Span() { return span_; }
+    const ActiveSpan& Span() const { return span_; }
+
+    MinuteRecord RecordAt(int minute) const;
+    // A closed minute's counts; the cpu field keeps what it holds.
+    void StoreMinute(uint16_t minute, double keys, double mouse);
+
+private:
+    void EnsureFullDay();
+    void RemoveStaleTempFiles() const;
+    void MergeFile(const std::string& path);
+    void KeepBrokenOriginal(const std::string& path);
+    void ShowSpanIfSet();
+
+    Store store_;
+    const Clock& clock_;
+    std::string historyDir_;
+    Caption caption_;
+    Date storeDate_;
+    ActiveSpan span_;
+    // Today's file existed but could not be read: it must be merged, not
+    // overwritten, once it can be read.
+    bool unread_ = false;
+    // A broken file's original bytes, still waiting to be kept beside it.
+    std::optional<std::pair<std::string, std::string>> pendingBackup_;
+};
+
+// The name a broken day file's original bytes are kept under: never a name
+// that a listing of "*.dat" matches.
+std::string BrokenCopyName(const std::string& dayFile, int attempt);

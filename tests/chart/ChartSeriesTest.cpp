@@ -1,0 +1,64 @@
+#include "chart/ChartSeries.h"
+
+#include "toolkit/Exception.h"
+
+#include <gtest/gtest.h>
+
+TEST(TChartSeries, AddPointKeepsAllListsParallelInXOrder) {
+    TChartSeries s;
+    EXPECT_EQ(s.AddPoint(5, 50), 0);
+    EXPECT_EQ(s.AddPoint(3, 30, "a"), 0);
+    EXPECT_EQ(s.AddPoint(3, 31, "b", 0x0000FF), 1);
+    EXPECT_EQ(s.AddPoint(7, 70), 3);
+    ASSERT_EQ(s.PointCount(), 4);
+    const double ys[] = {30, 31, 50, 70};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(s.YAt(i), ys[i]);
+    EXPECT_EQ(s.LabelAt(1), "b");
+    EXPECT_EQ(s.ColorAt(1), 0x0000FFu);
+    EXPECT_EQ(s.ColorAt(2), clTeeColor);
+}
+
+TEST(TChartSeries, RepaintRequestsFollowActivity) {
+    TChartSeries s;
+    int repaints = 0;
+    s.SetRepaintHook([&] { ++repaints; });
+    s.AddPoint(0, 1);
+    EXPECT_EQ(repaints, 1);
+    s.SetActive(false);
+    EXPECT_EQ(repaints, 2);
+    s.SetActive(false); // no change, no request
+    s.AddPoint(1, 1);   // inactive: no request
+    EXPECT_EQ(repaints, 2);
+    s.ReplaceY(0, 9); // asks even when inactive
+    EXPECT_EQ(repaints, 3);
+    EXPECT_EQ(s.YAt(0), 9);
+    s.ClearPoints();
+    EXPECT_EQ(repaints, 3);
+    EXPECT_EQ(s.PointCount(), 0);
+    EXPECT_EQ(s.YValues().MaxValue(), 0);
+}
+
+TEST(TChartSeries, HooksAroundTheStore) {
+    TChartSeries s;
+    int after = 0, cleared = 0;
+    bool allow = false;
+    s.SetOnBeforeAdd([&](TChartSeries&) { return allow; });
+    s.SetOnAfterAdd([&](TChartSeries&) { ++after; });
+    s.SetOnClearValues([&](TChartSeries&) { ++cleared; });
+    EXPECT_EQ(s.AddPoint(1, 1), -1);
+    EXPECT_EQ(s.PointCount(), 0);
+    allow = true;
+    EXPECT_EQ(s.AddPoint(1, 1), 0);
+    s.ClearPoints();
+    EXPECT_EQ(after, 1);
+    EXPECT_EQ(cleared, 1);
+}
+
+TEST(TChartSeries, ReplaceYOutsideThePointsRaises) {
+    TChartSeries s;
+    s.AddPoint(0, 0);
+    EXPECT_THROW(s.ReplaceY(1, 0), Exception);
+    EXPECT_THROW((void)s.YAt(-1), Exception);
+    EXPECT_THROW((void)s.XAt(1), Exception);
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// A non-visual building block of a form: it has a name, an owner that
+// destroys it, a loading state while its form description is read, and an
+// end-of-loading step. Components an owner makes with Make() are owned by it;
+// every component constructed with an owner is listed in its Components().
+class TComponent {
+public:
+    explicit TComponent(TComponent* owner = nullptr);
+    virtual ~TComponent();
+    TComponent(const TComponent&) = delete;
+    TComponent& operator=(const TComponent&) = delete;
+
+    const std::string& Name() const { return name_; }
+    void SetName(std::string name) { name_ = std::move(name); }
+    TComponent* Owner() const { return owner_; }
+    const std::vector<TComponent*>& Components() const { return components_; }
+    TComponent* FindComponent(const std::string& name) const;
+
+    bool Loading() const { return loading_; }
+    bool Destroying() const { return destroying_; }
+    void BeginLoading() { loading_ = true; }
+    // The end-of-loading step: clears the loading state, then Loaded().
+    void EndLoading();
+
+    // Creates a component owned by this one; the owner destroys it.
+    template <typename T, typename... Args> T& Make(Args&&... args) {
+        auto component = std::make_unique<T>(this, std::forward<Args>(args)...);
+        T& made = *component;
+        owned_.push_back(std::move(component));
+        return made;
+    }
+
+    // Destroys the owned components, newest first. Forms call it from their
+    // own destructor so components never outlive the handlers they call.
+    void DestroyComponents();
+
+protected:
+    virtual void Loaded() {}
+    // Another component of the same owner is going away.
+    virtual void Removing(TComponent* /*component*/) {}
+
+private:
+    std::string name_;
+    TComponent* owner_;
+    std::vector<TComponent*> components_;
+    std::vector<std::unique_ptr<TComponent>> owned_;
+    bool loading_ = false;
+    bool destroying_ = false;
+};

@@ -1,0 +1,111 @@
+#include "Files.h"
+
+#include "Exception.h"
+#include "Handle.h"
+#include "Text.h"
+
+#include <algorithm>
+
+bool FileExists(const std::string& path) {
+    DWORD attributes = GetFileAttributesW(Widen(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::string ExecutableFolder() {
+    std::wstring buffer(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD n = GetModuleFileNameW(nullptr, buffer.data(), DWORD(buffer.size()));
+        if (n < buffer.size()) {
+            buffer.resize(n);
+            break;
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+    std::string path = Narrow(buffer);
+    return path.substr(0, path.find_last_of("\\/") + 1);
+}
+
+static Exception OpenError(const std::string& path, DWORD code) {
+    return Exception(
+        Format("Cannot open file \"%s\". %s", path.c_str(), SysErrorMessage(code).c_str()));
+}
+
+std::string ReadFileBytes(const std::string& path) {
+    FileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
+        throw OpenError(path, GetLastError());
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.Get(), &size))
+        throw OpenError(path, GetLastError());
+    std::string bytes(size_t(size.QuadPart), '\0');
+    size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD chunk = DWORD(std::min<size_t>(bytes.size() - done, 1u << 30));
+        DWORD got = 0;
+        if (!ReadFile(file.Get(), bytes.data() + done, chunk, &got, nullptr))
+            throw OpenError(path, GetLastError());
+        if (got == 0)
+            break;
+        done += got;
+    }
+    bytes.resize(done);
+    return bytes;
+}
+
+std::vector<std::string> SplitTextLines(std::string_view text) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    size_t i = 0;
+    while (i < text.size()) {
+        char c = text[i];
+        if (c == '\r' || c == '\n') {
+            lines.emplace_back(text.substr(start, i - start));
+            i += (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
+            start = i;
+        } else {
+            ++i;
+        }
+    }
+    if (start < text.size())
+        lines.emplace_back(text.substr(start));
+    return lines;
+}
+
+std::vector<std::string> ReadTextLines(const std::string& path) {
+    return SplitTextLines(ReadFileBytes(path));
+}
+
+void WriteFileBytes(const std::string& path, std::string_view bytes) {
+    auto fail = [&](DWORD code) {
+        return Exception(
+            Format("Cannot create file \"%s\". %s", path.c_str(), SysErrorMessage(code).c_str()));
+    };
+    FileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
+        throw fail(GetLastError());
+    DWORD written = 0;
+    if (!WriteFile(file.Get(), bytes.data(), DWORD(bytes.size()), &written, nullptr) ||
+        written != bytes.size())
+        throw fail(GetLastError());
+}
+
+std::vector<std::string> ListFolder(const std::string& folder, const std::string& pattern) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAW found;
+    FindHandle find(FindFirstFileW(Widen(folder + pattern).c_str(), &found));
+    if (!find)
+        return names;
+    do {
+        std::wstring_view name = found.cFileName;
+        if (name != L"." && name != L"..")
+            names.push_back(Narrow(name));
+    } while (FindNextFileW(find.Get(), &found));
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+void DeleteFileIfPresent(const std::string& path) noexcept {
+    DeleteFileW(Widen(path).c_str());
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+[[nodiscard]] bool FileExists(const std::string& path);
+
+// The folder of the running executable, with its trailing backslash.
+std::string ExecutableFolder();
+
+// Reads a whole file. Raises "Cannot open file "%s". %s" when it cannot be
+// opened or read.
+std::string ReadFileBytes(const std::string& path);
+
+// Splits text into lines at CR LF, LF or a lone CR, as text files arrive in all
+// three forms. A final line break does not start another line.
+std::vector<std::string> SplitTextLines(std::string_view text);
+
+std::vector<std::string> ReadTextLines(const std::string& path);
+
+// Creates or truncates a file and writes it whole. Raises
+// "Cannot create file "%s". %s" when it cannot.
+void WriteFileBytes(const std::string& path, std::string_view bytes);
+
+// Names of the entries of a folder that match a wildcard pattern, every
+// attribute allowed, in ascending name order whatever the file system's order.
+std::vector<std::string> ListFolder(const std::string& folder, const std::string& pattern);
+
+void DeleteFileIfPresent(const std::string& path) noexcept;

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "Component.h"
+#include "MessageWindow.h"
+
+#include <functional>
+
+// A component that raises OnTimer every Interval milliseconds on the
+// user-interface thread, through a window timer of its own hidden window.
+class TTimer : public TComponent {
+public:
+    using Event = std::function<void(TTimer& sender)>;
+
+    explicit TTimer(TComponent* owner = nullptr);
+    ~TTimer() override;
+
+    unsigned Interval() const { return interval_; }
+    void SetInterval(unsigned milliseconds);
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled);
+    const Event& OnTimer() const { return onTimer_; }
+    void SetOnTimer(Event handler);
+
+private:
+    void Update();
+
+    unsigned interval_ = 1000;
+    bool enabled_ = true;
+    Event onTimer_;
+    MessageWindow window_;
+};
