@@ -14,7 +14,9 @@ ActivityRecorder::ActivityRecorder(DayLog& dayLog, const Clock& clock, int pixel
                                    Hooks hooks)
     : dayLog_(dayLog), clock_(clock), pixelsPerInch_(pixelsPerInch), hooks_(std::move(hooks)) {}
 
-void ActivityRecorder::PollPointer() { Poll(CursorPosition()); }
+void ActivityRecorder::PollPointer() {
+    Poll(CursorPosition());
+}
 
 void ActivityRecorder::Poll(ScreenPoint position) {
     if (position == lastCursorPos_)

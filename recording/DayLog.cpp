@@ -70,16 +70,17 @@ void DayLog::LoadTodayFile() {
         SaveDayFile();
         return;
     }
+    std::optional<Exception> broken;
     try {
-        MergeFile(path);
+        broken = MergeFile(path);
     } catch (const Exception& error) {
-        if (!pendingBackup_)
-            unread_ = true;
-        ShowSpanIfSet();
+        unread_ = true;
         Application().ShowException(error);
         return;
     }
     ShowSpanIfSet();
+    if (broken)
+        Application().ShowException(*broken);
 }
 
 void DayLog::ShowSpanIfSet() {
@@ -92,9 +93,10 @@ void DayLog::ShowSpanIfSet() {
 
 // Takes the file's records into the store. Minutes the store already counted
 // (keys or travel non-zero) keep their counts: the file only fills the gaps.
-// Raises the open error when the file cannot be read, and the conversion
-// error of the first broken line after taking every line before it.
-void DayLog::MergeFile(const std::string& path) {
+// Raises the open error when the file cannot be read; a broken line ends the
+// reading there, its original bytes are kept aside, and its conversion error
+// is returned.
+std::optional<Exception> DayLog::MergeFile(const std::string& path) {
     const std::string bytes = ReadFileBytes(path);
     ParsedDayFile parsed = ParseDayFile(bytes);
     if (parsed.error)
@@ -118,10 +120,10 @@ void DayLog::MergeFile(const std::string& path) {
             UpdateActiveSpan(uint16_t(minute), Low16(series[f]->YAt(minute)));
     }
     unread_ = false;
-    if (parsed.error) {
-        KeepBrokenOriginal(path);
-        throw Exception(*parsed.error);
-    }
+    if (!parsed.error)
+        return std::nullopt;
+    KeepBrokenOriginal(path);
+    return Exception(*parsed.error);
 }
 
 // The broken file's bytes are written beside it before anything may replace
@@ -141,6 +143,11 @@ void DayLog::KeepBrokenOriginal(const std::string& path) {
 
 void DayLog::SaveDayFile() {
     const std::string path = DayFileName(storeDate_);
+    if (unread_ && FileExists(path)) {
+        if (std::optional<Exception> broken = MergeFile(path))
+            Application().ShowException(*broken);
+    }
+    unread_ = false;
     if (pendingBackup_) {
         KeepBrokenOriginal(pendingBackup_->first);
         if (pendingBackup_)
@@ -148,9 +155,6 @@ void DayLog::SaveDayFile() {
                                    "kept aside, so it is not overwritten.",
                                    path.c_str()));
     }
-    if (unread_ && FileExists(path))
-        MergeFile(path);
-    unread_ = false;
 
     std::vector<MinuteRecord> records;
     const int n = store_.keys.PointCount();
@@ -176,10 +180,10 @@ void DayLog::BeginDay(const Date& date) {
     if (!FileExists(path))
         return;
     try {
-        MergeFile(path);
+        if (std::optional<Exception> broken = MergeFile(path))
+            Application().ShowException(*broken);
     } catch (const Exception& error) {
-        if (!pendingBackup_)
-            unread_ = true;
+        unread_ = true;
         Application().ShowException(error);
     }
 }

@@ -4,6 +4,7 @@
 #include "DayRecords.h"
 #include "chart/ChartSeries.h"
 #include "toolkit/Clock.h"
+#include "toolkit/Exception.h"
 
 #include <functional>
 #include <optional>
@@ -56,7 +57,7 @@ public:
 private:
     void EnsureFullDay();
     void RemoveStaleTempFiles() const;
-    void MergeFile(const std::string& path);
+    std::optional<Exception> MergeFile(const std::string& path);
     void KeepBrokenOriginal(const std::string& path);
     void ShowSpanIfSet();
 

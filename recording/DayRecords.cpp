@@ -4,7 +4,6 @@
 #include "toolkit/Exception.h"
 #include "toolkit/Files.h"
 
-
 namespace {
 // The text before the next colon, or nothing when there is no colon; the rest
 // keeps what follows that colon.

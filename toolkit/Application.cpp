@@ -8,7 +8,7 @@ TApplication& Application() {
 }
 
 int TApplication::ShowMessageBox(const std::string& text, const std::string& caption,
-                             unsigned flags) {
+                                 unsigned flags) {
     return sink_->Show(text, caption, flags);
 }
 

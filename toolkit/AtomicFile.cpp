@@ -34,7 +34,9 @@ bool WriteAll(HANDLE file, const char* data, size_t size) {
 
 } // namespace
 
-std::string TempFileNameFor(const std::string& path) { return path + ".tmp"; }
+std::string TempFileNameFor(const std::string& path) {
+    return path + ".tmp";
+}
 
 void SaveFileAtomically(const std::string& path, std::string_view bytes,
                         const SaveStepProbe& probe) {

@@ -35,4 +35,6 @@ int32_t StrToInt(std::string_view text) {
     return value;
 }
 
-std::string IntToStr(int64_t value) { return std::to_string(value); }
+std::string IntToStr(int64_t value) {
+    return std::to_string(value);
+}

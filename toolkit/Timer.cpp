@@ -16,7 +16,9 @@ TTimer::TTimer(TComponent* owner)
           return DefWindowProcW(hwnd, msg, wp, lp);
       }) {}
 
-TTimer::~TTimer() { KillTimer(window_.Handle(), kTimerId); }
+TTimer::~TTimer() {
+    KillTimer(window_.Handle(), kTimerId);
+}
 
 void TTimer::SetInterval(unsigned milliseconds) {
     if (milliseconds != interval_) {

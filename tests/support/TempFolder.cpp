@@ -58,8 +58,14 @@ TempFolder::TempFolder(const std::string& name) {
     path_ = Narrow(folder) + "\\";
 }
 
-TempFolder::~TempFolder() { RemoveTree(Widen(path_)); }
+TempFolder::~TempFolder() {
+    RemoveTree(Widen(path_));
+}
 
-void WriteFile(const std::string& path, const std::string& bytes) { WriteFileBytes(path, bytes); }
+void WriteFile(const std::string& path, const std::string& bytes) {
+    WriteFileBytes(path, bytes);
+}
 
-std::string ReadFile(const std::string& path) { return ReadFileBytes(path); }
+std::string ReadFile(const std::string& path) {
+    return ReadFileBytes(path);
+}

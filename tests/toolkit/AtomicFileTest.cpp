@@ -15,11 +15,13 @@
 using ::testing::StartsWith;
 
 namespace {
-std::string Content(char fill, size_t size) { return std::string(size, fill); }
+std::string Content(char fill, size_t size) {
+    return std::string(size, fill);
+}
 
 FileHandle OpenWithoutSharing(const std::string& path) {
-    return FileHandle(CreateFileW(Widen(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                  0, nullptr));
+    return FileHandle(
+        CreateFileW(Widen(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
 }
 } // namespace
 

@@ -1,0 +1,144 @@
+#include "recording/ActivityRecorder.h"
+
+#include "DayLogFixture.h"
+#include "toolkit/DateFormat.h"
+#include "toolkit/Exception.h"
+
+#include <gmock/gmock.h>
+
+#include <windows.h>
+
+using ::testing::ElementsAre;
+
+class ActivityRecorderTest : public DayLogFixture {
+protected:
+    ActivityRecorderTest() {
+        log.LoadTodayFile();
+        minuteTimer.SetEnabled(false);
+        minuteTimer.SetInterval(AlignedMinuteInterval(30));
+    }
+
+    // The tick at the start of a minute of 9 December 2026, or of another day.
+    void TickAt(int hour, int minute, Date date = {2026, 12, 9}) {
+        clock.Set({date, hour, minute, 0, 5});
+        recorder.MinuteTick(minuteTimer);
+    }
+    void Keys(int n) {
+        for (int i = 0; i < n; ++i)
+            recorder.KeyDown();
+    }
+
+    std::string title = "Activity";
+    std::string selected;
+    TTimer minuteTimer;
+    ActivityRecorder recorder{
+        log, clock, 96,
+        ActivityRecorder::Hooks{[this](const std::string& text) { title = text; },
+                                [this] { return selected; }}};
+};
+
+TEST_F(ActivityRecorderTest, PollsAddTheRoundedStepsAndShowTheRunningCounts) {
+    recorder.SetLastCursorPos({100, 100});
+    Keys(57);
+    recorder.Poll({100, 100}); // no move: nothing, not even the title
+    EXPECT_EQ(title, "Activity");
+    recorder.Poll({103, 104});
+    EXPECT_EQ(recorder.MouseTravel(), 5u);
+    EXPECT_EQ(title, "Activity [57 : 0]");
+    recorder.Poll({104, 105}); // one pixel diagonally counts 1
+    recorder.Poll({106, 107}); // two diagonally count 3
+    EXPECT_EQ(recorder.MouseTravel(), 9u);
+    EXPECT_EQ(recorder.LastCursorPos(), (ScreenPoint{106, 107}));
+    recorder.Poll({106 + 3771, 107});
+    EXPECT_EQ(title, "Activity [57 : 10]"); // 3780 px at 96 ppi
+}
+
+TEST_F(ActivityRecorderTest, ThePollReadsTheRealPointer) {
+    ASSERT_TRUE(SetCursorPos(200, 300));
+    recorder.SetLastCursorPos({200, 296});
+    recorder.PollPointer();
+    EXPECT_EQ(recorder.LastCursorPos(), (ScreenPoint{200, 300}));
+    EXPECT_EQ(recorder.MouseTravel(), 4u);
+}
+
+TEST_F(ActivityRecorderTest, TheTickStoresTheMinuteJustEndedUnderTheOneJustBegun) {
+    Keys(57);
+    recorder.SetLastCursorPos({0, 0});
+    recorder.Poll({1000, 0});
+    TickAt(10, 1);
+    EXPECT_EQ(minuteTimer.Interval(), 60000u); // the start-up alignment ends
+    EXPECT_EQ(log.RecordAt(601), (MinuteRecord{57, 3, 0}));
+    EXPECT_EQ(ReadFile(TodayFile()), DayText({{601, "57:3:0"}}));
+    EXPECT_EQ(recorder.KeyCount(), 0);
+    EXPECT_EQ(recorder.MouseTravel(), 0u);
+    EXPECT_EQ(title, "Activity [57 : 3]"); // kept until the pointer moves again
+    TickAt(10, 2);
+    EXPECT_EQ(log.RecordAt(602), (MinuteRecord{}));
+}
+
+TEST_F(ActivityRecorderTest, KeyCountsWrapAtSixteenBits) {
+    Keys(70000);
+    TickAt(10, 1);
+    EXPECT_EQ(log.RecordAt(601).keys, 4464);
+}
+
+TEST_F(ActivityRecorderTest, TheCaptionFollowsOnlyWhenTodayOrItsMonthIsOnView) {
+    struct Case {
+        std::string selected;
+        std::string caption;
+    } cases[] = {
+        {"", "Hours"},
+        {"2026-12-08", "Hours"},
+        {"2026.November", "Hours"},
+        {"2026-12-09", "Hours [from 10:01 to 10:01]"},
+        {"2026." + LongMonthName(12), "Hours [from 10:01 to 10:01]"},
+    };
+    for (const Case& c : cases) {
+        caption = "Hours";
+        log.Span() = {};
+        selected = c.selected;
+        Keys(1);
+        TickAt(10, 1);
+        EXPECT_EQ(caption, c.caption) << c.selected;
+    }
+    // Once set, the first minute stays and the last follows the ticks.
+    TickAt(10, 7);
+    EXPECT_EQ(caption, "Hours [from 10:01 to 10:07]");
+}
+
+TEST_F(ActivityRecorderTest, TheFirstTickAfterMidnightStartsTheNewDaysFile) {
+    Keys(3);
+    TickAt(23, 59);
+    Keys(4);
+    TickAt(0, 0, {2026, 12, 10});
+    EXPECT_EQ(ReadFile(TodayFile()), DayText({{1439, "3:0:0"}}));
+    EXPECT_EQ(ReadFile(historyDir + "26-12-10.dat"), DayText({{0, "4:0:0"}}));
+    EXPECT_EQ(log.RecordAt(1439), (MinuteRecord{}));
+    EXPECT_EQ(log.Span().first, 0);
+}
+
+TEST_F(ActivityRecorderTest, TodaysFileDeletedWhileRunningIsWrittenAgainFromTheStore) {
+    Keys(2);
+    TickAt(10, 1);
+    DeleteFileIfPresent(TodayFile());
+    Keys(5);
+    TickAt(10, 2);
+    EXPECT_EQ(ReadFile(TodayFile()), DayText({{601, "2:0:0"}, {602, "5:0:0"}}));
+}
+
+// Another program holds the file through a few ticks: every minute stays in
+// the store with its own counts, none is counted twice, and the first save
+// after it lets go writes them all.
+TEST_F(ActivityRecorderTest, AFileHeldForAFewTicksLosesAndDoublesNothing) {
+    {
+        FileHandle lock = Hold(TodayFile());
+        for (int minute = 1; minute <= 3; ++minute) {
+            Keys(minute * 10);
+            EXPECT_THROW(TickAt(10, minute), Exception);
+        }
+    }
+    Keys(1);
+    TickAt(10, 4);
+    EXPECT_EQ(ReadFile(TodayFile()),
+              DayText({{601, "10:0:0"}, {602, "20:0:0"}, {603, "30:0:0"}, {604, "1:0:0"}}));
+}

@@ -1,0 +1,74 @@
+#include "recording/DayRecords.h"
+
+#include "toolkit/Exception.h"
+
+#include <gtest/gtest.h>
+
+TEST(ParseDayLine, ReadsThreeSignedFields) {
+    struct Case {
+        const char* line;
+        MinuteRecord record;
+    } cases[] = {
+        {"0:0:0", {0, 0, 0}},
+        {"57:12:0", {57, 12, 0}},
+        {"70000:-3:+5", {70000, -3, 5}},
+        {"2147483647:0:-2147483648", {INT32_MAX, 0, INT32_MIN}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ParseDayLine(c.line), c.record) << c.line;
+}
+
+TEST(ParseDayLine, NamesTheFieldThatIsNotAnInteger) {
+    struct Case {
+        const char* line;
+        const char* field;
+    } cases[] = {
+        {"12:7", ""},                     // two fields: the cpu text is missing
+        {"12", ""},                       // no colon: the keys text is empty
+        {"", ""},                         // empty line
+        {":1:2", ""},                     // empty keys
+        {"1::2", ""},                     // empty mouse
+        {"1:2:", ""},                     // empty cpu
+        {" 1:2:3", " 1"},                 // spaces are not digits
+        {"1:2:3 ", "3 "},                 // trailing space too
+        {"1:x:3", "x"},                   // non-digits
+        {"1:2:3:4", "3:4"},               // a fourth field stays in the cpu text
+        {"4294967296:0:0", "4294967296"}, // beyond 32 bits
+        {"1:2:3.5", "3.5"},
+    };
+    for (const Case& c : cases) {
+        try {
+            (void)ParseDayLine(c.line);
+            ADD_FAILURE() << "accepted " << c.line;
+        } catch (const Exception& e) {
+            EXPECT_EQ(e.Message(), std::string("'") + c.field + "' is not a valid integer value")
+                << c.line;
+        }
+    }
+}
+
+TEST(ParseDayFile, StopsAtTheFirstBrokenLineKeepingWhatCameBefore) {
+    ParsedDayFile parsed = ParseDayFile("1:2:3\r\n4:5:6\r\n12:7\r\n8:8:8\r\n");
+    ASSERT_EQ(parsed.records.size(), 2u);
+    EXPECT_EQ(parsed.records[1], (MinuteRecord{4, 5, 6}));
+    EXPECT_EQ(parsed.error, "'' is not a valid integer value");
+
+    for (const char* text : {"1:2:3\n4:5:6\n", "1:2:3\r4:5:6\r", "1:2:3\r\n4:5:6"}) {
+        ParsedDayFile p = ParseDayFile(text);
+        EXPECT_EQ(p.records.size(), 2u) << text;
+        EXPECT_FALSE(p.error);
+    }
+    EXPECT_TRUE(ParseDayFile("").records.empty());
+}
+
+TEST(FormatDayFile, WritesCrLfLinesThatReadBackTheSame) {
+    std::vector<MinuteRecord> records(kMinutesPerDay);
+    records[0] = {57, 12, 0};
+    records[1439] = {-1, 70000, 3};
+    const std::string text = FormatDayFile(records);
+    EXPECT_EQ(text.substr(0, 16), "57:12:0\r\n0:0:0\r\n");
+    EXPECT_EQ(text.substr(text.size() - 12), "-1:70000:3\r\n");
+    ParsedDayFile back = ParseDayFile(text);
+    EXPECT_FALSE(back.error);
+    EXPECT_EQ(back.records, records);
+}
