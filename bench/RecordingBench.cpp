@@ -1,0 +1,78 @@
+#include "RecordingBench.h"
+
+#include "Stopwatch.h"
+#include "recording/ActivityRecorder.h"
+#include "recording/DayLog.h"
+#include "toolkit/Files.h"
+#include "toolkit/Handle.h"
+#include "toolkit/Text.h"
+
+#include <string>
+
+namespace {
+std::string BenchFolder() {
+    wchar_t base[MAX_PATH];
+    GetTempPathW(MAX_PATH, base);
+    std::string folder = Narrow(base) + "tallyvane-bench\\";
+    CreateDirectoryW(Widen(folder).c_str(), nullptr);
+    return folder;
+}
+
+// A busy day: every minute of working hours has keys and travel.
+std::string BusyDay() {
+    std::vector<MinuteRecord> records(kMinutesPerDay);
+    for (int m = 480; m < 1080; ++m)
+        records[size_t(m)] = {40 + m % 97, 3 + m % 31, 0};
+    return FormatDayFile(records);
+}
+
+void WriteWithFlush(const std::string& path, const std::string& bytes) {
+    FileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    DWORD written = 0;
+    WriteFile(file.Get(), bytes.data(), DWORD(bytes.size()), &written, nullptr);
+    FlushFileBuffers(file.Get());
+}
+} // namespace
+
+void RunRecordingBench() {
+    const std::string folder = BenchFolder();
+    FixedClock clock(LocalTime{{2026, 12, 9}, 12, 0, 0, 0});
+    const std::string day = BusyDay();
+    const std::string path = folder + "26-12-09.dat";
+    const std::string raw = folder + "raw.dat";
+    WriteFileBytes(path, day);
+    std::printf("day file: %zu bytes, 1440 lines\n", day.size());
+
+    const int loads = 200;
+    double load = MicrosecondsEach(loads, [&] {
+        TChartSeries keys, mouse, cpu;
+        DayLog log({keys, mouse, cpu}, clock, folder);
+        log.LoadTodayFile();
+    });
+    double rawRead = MicrosecondsEach(loads, [&] { (void)ReadFileBytes(path); });
+    Report("LoadTodayFile (1440 lines)", load, "raw read of the same bytes", rawRead);
+
+    TChartSeries keys, mouse, cpu;
+    DayLog log({keys, mouse, cpu}, clock, folder);
+    log.LoadTodayFile();
+    const int saves = 50;
+    double save = MicrosecondsEach(saves, [&] { log.SaveDayFile(); });
+    double rawWrite = MicrosecondsEach(saves, [&] { WriteFileBytes(raw, day); });
+    double rawFlushed = MicrosecondsEach(saves, [&] { WriteWithFlush(raw, day); });
+    Report("SaveDayFile (atomic, flushed)", save, "raw write of the same bytes", rawWrite);
+    Report("SaveDayFile (atomic, flushed)", save, "raw write + flush", rawFlushed);
+
+    ActivityRecorder recorder(log, clock, 96, {});
+    const int polls = 20000;
+    double poll = MicrosecondsEach(polls, [&] { recorder.PollPointer(); });
+    double cursor = MicrosecondsEach(polls, [&] {
+        POINT p;
+        GetCursorPos(&p);
+    });
+    Report("pointer poll (no move)", poll, "GetCursorPos alone", cursor);
+
+    DeleteFileIfPresent(path);
+    DeleteFileIfPresent(raw);
+    RemoveDirectoryW(Widen(folder).c_str());
+}

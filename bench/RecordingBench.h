@@ -1,0 +1,4 @@
+#pragma once
+
+// Day file load and save against raw file I/O, and the pointer poll.
+void RunRecordingBench();
