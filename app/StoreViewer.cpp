@@ -21,9 +21,9 @@ std::string Summary(const DayLog& log, const ActivityRecorder& recorder) {
     }
     return Format("Day store of %04d-%02d-%02d\r\n\r\nKeys pressed today: %lld\r\nMouse distance "
                   "today: %lld dm\r\n\r\nThis minute: %u keys, %u pixels\r\n\r\nHistory: %s",
-                  log.StoreDate().year, log.StoreDate().month, log.StoreDate().day,
-                  (long long)keys, (long long)mouse, unsigned(recorder.KeyCount()),
-                  unsigned(recorder.MouseTravel()), log.HistoryDir().c_str());
+                  log.StoreDate().year, log.StoreDate().month, log.StoreDate().day, (long long)keys,
+                  (long long)mouse, unsigned(recorder.KeyCount()), unsigned(recorder.MouseTravel()),
+                  log.HistoryDir().c_str());
 }
 } // namespace
 

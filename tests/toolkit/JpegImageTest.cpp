@@ -67,7 +67,7 @@ TEST(DecodeJpeg, DecodesABaselinePicture) {
 
 TEST(DecodeJpeg, ADamagedPictureRaisesInsteadOfEndingTheProgram) {
     const std::string good = QuadrantsJpeg(32, 32);
-    for (const std::string& bad : {std::string(), std::string("not a picture"),
-                                   good.substr(0, 20), std::string(100, '\xFF')})
+    for (const std::string& bad : {std::string(), std::string("not a picture"), good.substr(0, 20),
+                                   std::string(100, '\xFF')})
         EXPECT_THROW(DecodeJpeg(bad), Exception) << bad.size();
 }

@@ -1,0 +1,31 @@
+#include "history/TreeLabels.h"
+
+#include <gtest/gtest.h>
+
+TEST(TreeLabels, MonthAndDayLabels) {
+    EXPECT_EQ(MonthLabel({2026, 12, 8}), "2026.December");
+    EXPECT_EQ(DayLabel({2026, 12, 8}), "2026-12-08");
+    EXPECT_EQ(DayLabel({2099, 1, 5}), "2099-01-05");
+}
+
+TEST(MonthOfLabel, GivesYearsAndTheMonthNumber) {
+    struct Case {
+        std::string label, year, shortYear, month;
+    } cases[] = {
+        {"2026.December", "2026", "26", "12"}, {"2008.January", "2008", "08", "01"},
+        {"2026.december", "2026", "26", ""}, // names compare exactly
+        {"2026.Decembers", "2026", "26", ""},  {"2026.", "2026", "26", ""},
+    };
+    for (const Case& c : cases) {
+        MonthOfLabelResult r = MonthOfLabel(c.label);
+        EXPECT_EQ(r.year, c.year) << c.label;
+        EXPECT_EQ(r.shortYear, c.shortYear) << c.label;
+        EXPECT_EQ(r.month, c.month) << c.label;
+    }
+}
+
+TEST(DayFileOfLabel, DropsTheCenturyDigits) {
+    EXPECT_EQ(DayFileOfLabel("C:\\h\\", "2026-12-08"), "C:\\h\\26-12-08.dat");
+    EXPECT_EQ(MonthDayFile("C:\\h\\", "2026.December", 3), "C:\\h\\26-12-03.dat");
+    EXPECT_EQ(MonthFilePattern("2026.February"), "26-02-*.dat");
+}
