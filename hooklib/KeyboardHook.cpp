@@ -18,6 +18,8 @@
 
 #include "HookRec.h"
 
+#include "toolkit/Handle.h"
+
 #include <windows.h>
 
 namespace {
@@ -25,14 +27,16 @@ namespace {
 HookRec record{};
 
 HMODULE thisModule = nullptr;
-HANDLE hookThread = nullptr;
+KernelHandle hookThread;
 DWORD hookThreadId = 0;
 
 // How long a key waits for the key window's answer. Well below the system's
 // low-level hook time-out (LowLevelHooksTimeout, at most one second), past
 // which Windows skips the hook and, if it happens often, removes it. A key
 // whose answer is late passes; the component still counts it, as the message
-// stays in its queue.
+// stays in its queue. A user-interface thread that has not looked at its
+// messages for several seconds is not waited for at all (SMTO_ABORTIFHUNG):
+// the keys typed while it hangs go uncounted rather than slowed down.
 constexpr UINT kAnswerTimeoutMs = 200;
 
 // Windows' key-up lParam for the key the hook sees: repeat count 1, scan
@@ -75,7 +79,7 @@ LRESULT CALLBACK LowLevelKeyboardProc(int code, WPARAM wp, LPARAM lp) noexcept {
 }
 
 struct StartContext {
-    HANDLE ready;
+    KernelHandle ready;
 };
 
 // Installs the hook, reports whether it is in place, then serves it until a
@@ -90,7 +94,7 @@ DWORD WINAPI HookThread(void* parameter) noexcept {
     PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
     HHOOK hook = SetWindowsHookExW(WH_KEYBOARD_LL, LowLevelKeyboardProc, thisModule, 0);
     record.hookActive.store(hook ? 1 : 0);
-    SetEvent(start->ready); // start is gone after this
+    SetEvent(start->ready.Get()); // start is gone after this
     if (hook) {
         while (GetMessageW(&msg, nullptr, 0, 0) > 0)
             DispatchMessageW(&msg);
@@ -116,25 +120,19 @@ void WINAPI STARTKEYBOARDHOOK() noexcept {
     if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
                             reinterpret_cast<LPCWSTR>(&HookThread), &pinned))
         return;
-    StartContext start{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
-    if (!start.ready) {
+    StartContext start{KernelHandle(CreateEventW(nullptr, TRUE, FALSE, nullptr))};
+    if (start.ready)
+        hookThread.Reset(CreateThread(nullptr, 0, HookThread, &start, 0, &hookThreadId));
+    if (!hookThread) {
         FreeLibrary(pinned);
         return;
     }
-    hookThread = CreateThread(nullptr, 0, HookThread, &start, 0, &hookThreadId);
-    if (hookThread) {
-        WaitForSingleObject(start.ready, INFINITE);
-        if (record.hookActive.load() == 0) {
-            // The hook could not be installed and the thread is ending.
-            WaitForSingleObject(hookThread, INFINITE);
-            CloseHandle(hookThread);
-            hookThread = nullptr;
-            hookThreadId = 0;
-        }
-    } else {
-        FreeLibrary(pinned);
+    WaitForSingleObject(start.ready.Get(), INFINITE);
+    if (record.hookActive.load() == 0) {
+        // The hook could not be installed and the thread is ending.
+        WaitForSingleObject(hookThread.Get(), INFINITE);
+        hookThread.Reset();
     }
-    CloseHandle(start.ready);
 }
 
 void WINAPI STOPKEYBOARDHOOK() noexcept {
@@ -145,10 +143,8 @@ void WINAPI STOPKEYBOARDHOOK() noexcept {
     // answer time-out, as the caller does not answer while it waits here),
     // then removes the hook. Should it not end, its reference keeps the
     // library loaded.
-    WaitForSingleObject(hookThread, 5000);
-    CloseHandle(hookThread);
-    hookThread = nullptr;
-    hookThreadId = 0;
+    WaitForSingleObject(hookThread.Get(), 5000);
+    hookThread.Reset();
 }
 
 } // extern "C"

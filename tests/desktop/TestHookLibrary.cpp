@@ -11,6 +11,8 @@
 
 #include <windows.h>
 
+#include <cstdlib>
+
 namespace {
 HookRec record;
 
