@@ -128,13 +128,20 @@ TEST(Ostrelle, ExportsItsRecordAndHooksBetweenStartAndStop) {
     EXPECT_EQ(GetModuleHandleW(Widen(Ostrelle::Path()).c_str()), nullptr);
 }
 
-TEST(Ostrelle, DeliversOneKeyUpPerStrokeAndNeverAKeyDown) {
-    Ostrelle library;
-    SpyWindow spy(library.Record());
-    library.Record().keyWindow.store(WindowWord(spy.window.Handle()));
-    library.Start();
-    ASSERT_NE(library.Record().hookActive.load(), 0u);
+// The library hooked, delivering to a spy window.
+class HookedOstrelle : public ::testing::Test {
+protected:
+    void SetUp() override {
+        library.Record().keyWindow.store(WindowWord(spy.window.Handle()));
+        library.Start();
+        ASSERT_NE(library.Record().hookActive.load(), 0u);
+    }
 
+    Ostrelle library;
+    SpyWindow spy{library.Record()};
+};
+
+TEST_F(HookedOstrelle, DeliversOneKeyUpPerStrokeAndNeverAKeyDown) {
     // A held key repeats its key-down; it is still one stroke.
     Inject(kKey, false);
     Inject(kKey, false);
@@ -161,13 +168,7 @@ TEST(Ostrelle, DeliversOneKeyUpPerStrokeAndNeverAKeyDown) {
     }
 }
 
-TEST(Ostrelle, ARefusedKeyHasItsReleaseHeldBack) {
-    Ostrelle library;
-    SpyWindow spy(library.Record());
-    library.Record().keyWindow.store(WindowWord(spy.window.Handle()));
-    library.Start();
-    ASSERT_NE(library.Record().hookActive.load(), 0u);
-
+TEST_F(HookedOstrelle, ARefusedKeyHasItsReleaseHeldBack) {
     Stroke(kKey);
     Stroke(kClosingKey);
     ASSERT_TRUE(PumpUntil([&] { return spy.Arrived(kClosingKey); }));
@@ -186,12 +187,7 @@ TEST(Ostrelle, ARefusedKeyHasItsReleaseHeldBack) {
     library.Stop();
 }
 
-TEST(Ostrelle, StopRemovesTheHook) {
-    Ostrelle library;
-    SpyWindow spy(library.Record());
-    library.Record().keyWindow.store(WindowWord(spy.window.Handle()));
-    library.Start();
-    ASSERT_NE(library.Record().hookActive.load(), 0u);
+TEST_F(HookedOstrelle, StopRemovesTheHook) {
     library.Stop();
     Stroke(kKey);
     // Nothing can be waited for here: give a stray delivery a moment.
