@@ -18,9 +18,11 @@ void RegisterClassOnce() {
 }
 } // namespace
 
-MessageWindow::MessageWindow(Handler handler) : handler_(std::move(handler)) {
+MessageWindow::MessageWindow(Handler handler, HWND parent) : handler_(std::move(handler)) {
     RegisterClassOnce();
-    window_.Reset(CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+    // A child is created without WS_VISIBLE: it never shows and takes no room.
+    DWORD style = parent == HWND_MESSAGE ? 0 : WS_CHILD;
+    window_.Reset(CreateWindowExW(0, kClassName, L"", style, 0, 0, 0, 0, parent, nullptr,
                                   GetModuleHandleW(nullptr), nullptr));
     if (!window_)
         throw Exception("Cannot create a hidden window");
@@ -30,6 +32,13 @@ MessageWindow::MessageWindow(Handler handler) : handler_(std::move(handler)) {
 
 LRESULT CALLBACK MessageWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept {
     auto* self = reinterpret_cast<MessageWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (self && msg == WM_NCDESTROY) {
+        // A child goes with its parent's window; forget it, so that the
+        // handle is not destroyed a second time (or a reused one destroyed).
+        self->window_.Release();
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        return DefWindowProcW(hwnd, msg, wp, lp);
+    }
     if (self && self->handler_) {
         try {
             return self->handler_(hwnd, msg, wp, lp);

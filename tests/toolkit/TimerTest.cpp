@@ -1,21 +1,10 @@
 #include "toolkit/Timer.h"
 
+#include "support/PumpMessages.h"
 #include "toolkit/Application.h"
 #include "toolkit/Exception.h"
 
 #include <gtest/gtest.h>
-
-namespace {
-// Pumps messages until the condition holds or two seconds pass.
-template <typename F> bool PumpUntil(F condition) {
-    DWORD start = GetTickCount();
-    while (!condition() && GetTickCount() - start < 2000) {
-        Application().ProcessMessages();
-        Sleep(1);
-    }
-    return condition();
-}
-} // namespace
 
 TEST(TTimer, RaisesItsEventOnTheMessageLoopWhileEnabled) {
     TTimer timer;
