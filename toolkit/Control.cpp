@@ -1,9 +1,11 @@
 #include "Control.h"
 
+#include "Application.h"
 #include "Exception.h"
 #include "Text.h"
 
 #include <algorithm>
+#include <commctrl.h>
 
 TControl::TControl(TComponent* owner) : TComponent(owner) {
     bounds_ = TRect::FromBounds(0, 0, 100, 100);
@@ -22,6 +24,26 @@ TControl::~TControl() {
     DestroyHandle();
     if (parent_)
         parent_->Realign();
+}
+
+void TControl::UpdateHintTool() {
+    if (!handle_ || showHint_ == hintTool_)
+        return;
+    HWND tooltip = Application().HintWindow();
+    if (!tooltip)
+        return;
+    TOOLINFOW info{};
+    info.cbSize = TTTOOLINFOW_V2_SIZE;
+    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.hwnd = handle_;
+    info.uId = reinterpret_cast<UINT_PTR>(handle_);
+    info.lpszText = LPSTR_TEXTCALLBACKW;
+    if (showHint_ && !hintTool_) {
+        hintTool_ = SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info)) != 0;
+    } else if (!showHint_ && hintTool_) {
+        SendMessageW(tooltip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+        hintTool_ = false;
+    }
 }
 
 void TControl::DestroyHandle() {
@@ -71,6 +93,10 @@ void TControl::CreateHandle() {
         SubclassNative(hwnd);
     }
     SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
+    TRect client = ClientRect();
+    lastClientWidth_ = client.Width();
+    lastClientHeight_ = client.Height();
+    UpdateHintTool();
     HandleCreated();
     for (TControl* child : controls_)
         child->Handle();
@@ -144,7 +170,7 @@ void TControl::ReadBoundsFromWindow() {
 }
 
 void TControl::Realign() {
-    if (!handle_ || aligning_)
+    if (!handle_ || aligning_ || Loading())
         return;
     std::vector<TControl*> aligned;
     std::vector<AlignItem> items;
@@ -162,6 +188,39 @@ void TControl::Realign() {
         aligned[i]->SetBounds(r.left, r.top, r.Width(), r.Height());
     }
     aligning_ = false;
+}
+
+void TControl::SetClientSize(int width, int height) {
+    TRect client = ClientRect();
+    SetBounds(Left(), Top(), Width() - client.Width() + width, Height() - client.Height() + height);
+}
+
+namespace {
+// One direction of anchoring: the new start and length of a control that
+// spans [start, start + length) in a parent that grew from oldSize to newSize.
+void Anchor(bool nearEdge, bool farEdge, int oldSize, int newSize, int& start, int& length) {
+    int delta = newSize - oldSize;
+    if (nearEdge && farEdge)
+        length = std::max(0, length + delta);
+    else if (farEdge)
+        start += delta;
+    else if (!nearEdge && oldSize > 0)
+        start = MulDiv(start + length / 2, newSize, oldSize) - length / 2;
+}
+} // namespace
+
+void TControl::ApplyAnchors(int oldWidth, int oldHeight, int newWidth, int newHeight) {
+    for (TControl* child : controls_) {
+        if (child->align_ != alNone || child->anchors_ == (akLeft | akTop))
+            continue;
+        int left = child->Left(), width = child->Width();
+        int top = child->Top(), height = child->Height();
+        Anchor(child->anchors_ & akLeft, child->anchors_ & akRight, oldWidth, newWidth, left,
+               width);
+        Anchor(child->anchors_ & akTop, child->anchors_ & akBottom, oldHeight, newHeight, top,
+               height);
+        child->SetBounds(left, top, width, height);
+    }
 }
 
 void TControl::SetAlign(TAlign align) {
@@ -247,7 +306,10 @@ void TControl::SetHint(std::string hint) {
 }
 
 void TControl::SetShowHint(bool showHint) {
+    if (showHint == showHint_)
+        return;
     showHint_ = showHint;
+    UpdateHintTool();
 }
 
 void TControl::Invalidate() {
@@ -308,4 +370,16 @@ void TControl::SetWindowStyle(DWORD bits, bool on) {
 
 void TControl::Loaded() {
     Realign();
+}
+
+void TControl::SetExWindowStyle(DWORD bits, bool on) {
+    if (!handle_)
+        return;
+    LONG_PTR style = GetWindowLongPtrW(handle_, GWL_EXSTYLE);
+    LONG_PTR wanted = on ? (style | LONG_PTR(bits)) : (style & ~LONG_PTR(bits));
+    if (wanted != style) {
+        SetWindowLongPtrW(handle_, GWL_EXSTYLE, wanted);
+        SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    }
 }

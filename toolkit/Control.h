@@ -12,12 +12,24 @@
 //   Left/Top/Width/Height and their setters, SetBounds, BoundsRect, ClientRect;
 //   for a top-level window Left/Top are screen coordinates and Width/Height
 //   include the frame. Align (alNone .. alClient) is applied by the parent,
-//   at once and whenever the parent's client area changes (see AlignLayout.h).
+//   at once and whenever the parent's client area changes (see AlignLayout.h);
+//   while the parent is loading its form description the layout waits for
+//   its end of loading, so designed positions are read against the designed
+//   size. Anchors (akLeft|akTop by default) keep a control that is not
+//   aligned at its distance from the parent's edges when the parent resizes:
+//   both edges of a direction stretch it, one edge keeps that distance,
+//   neither keeps its centre at the same fraction of the parent.
 // Looks
 //   Visible/Show/Hide, Enabled, Caption (the window text), Color (background
 //   of toolkit-painted windows), Font() (a change acts at once; ParentFont
 //   controls follow their parent's font until their own font is set), Cursor
-//   (shown over the client area; a change shows at once), Hint/ShowHint.
+//   (shown over the client area; a change shows at once), Hint/ShowHint (the
+//   hint is the application's tooltip for the whole control, see
+//   Application().CancelHint and HintHidePause).
+// Keys
+//   WM_KEYDOWN/WM_SYSKEYDOWN at any control go first to its top-level
+//   control's PreviewKeyDown (forms with KeyPreview raise OnKeyDown there);
+//   a key set to 0 is consumed.
 // Painting
 //   Invalidate() asks for a repaint later (never paints synchronously);
 //   Update() paints what is invalid now; Repaint() = both.
@@ -58,6 +70,12 @@
 #include <vector>
 #include <windows.h>
 
+using TAnchors = unsigned;
+constexpr TAnchors akLeft = 0x01;
+constexpr TAnchors akTop = 0x02;
+constexpr TAnchors akRight = 0x04;
+constexpr TAnchors akBottom = 0x08;
+
 using TMouseEvent =
     std::function<void(TComponent& Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TMouseMoveEvent = std::function<void(TComponent& Sender, TShiftState Shift, int X, int Y)>;
@@ -85,11 +103,15 @@ public:
     void SetWidth(int width) { SetBounds(Left(), Top(), width, Height()); }
     void SetHeight(int height) { SetBounds(Left(), Top(), Width(), height); }
     virtual void SetBounds(int left, int top, int width, int height);
+    // Top-level windows: the size of the client area.
+    virtual void SetClientSize(int width, int height);
     TRect BoundsRect() const { return bounds_; }
     TRect ClientRect() const;
     int ClientWidth() const { return ClientRect().Width(); }
     int ClientHeight() const { return ClientRect().Height(); }
 
+    TAnchors Anchors() const { return anchors_; }
+    void SetAnchors(TAnchors anchors) { anchors_ = anchors; }
     TAlign Align() const { return align_; }
     void SetAlign(TAlign align);
     bool Visible() const { return visible_; }
@@ -163,7 +185,12 @@ protected:
     // The area the aligned children share; the client area by default.
     virtual TRect AlignArea() const { return ClientRect(); }
 
+    // A key went down in this control or one of its children; set key to 0
+    // to consume it. Reached only on the top-level control.
+    virtual void PreviewKeyDown(WORD& /*key*/, TShiftState /*shift*/) {}
+
     void SetWindowStyle(DWORD bits, bool on);
+    void SetExWindowStyle(DWORD bits, bool on);
     void Loaded() override;
 
 private:
@@ -182,6 +209,9 @@ private:
     void ParentFontChanged();
     void FontChanged();
     void RequestParentRealign();
+    void ApplyAnchors(int oldWidth, int oldHeight, int newWidth, int newHeight);
+    void UpdateHintTool();
+    bool RootLoading() const;
 
     TControl* parent_ = nullptr;
     std::vector<TControl*> controls_;
@@ -192,6 +222,9 @@ private:
 
     TRect bounds_;
     TAlign align_ = alNone;
+    TAnchors anchors_ = akLeft | akTop;
+    int lastClientWidth_ = -1;
+    int lastClientHeight_ = -1;
     bool visible_ = true;
     bool enabled_ = true;
     std::string caption_;
@@ -200,7 +233,9 @@ private:
     bool parentFont_ = true;
     TCursor cursor_ = crDefault;
     std::string hint_;
+    std::wstring hintText_; // the tooltip reads it while it shows
     bool showHint_ = false;
+    bool hintTool_ = false;
     GdiObject backgroundBrush_;
 
     TMouseEvent onMouseDown_;

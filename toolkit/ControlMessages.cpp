@@ -3,6 +3,7 @@
 #include "Control.h"
 
 #include "Application.h"
+#include "Text.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -88,6 +89,13 @@ void TControl::SubclassNative(HWND hwnd) {
 void TControl::Unbind() {
     if (!handle_)
         return;
+    if (hintTool_) {
+        // The tooltip must not keep a tool for a window that is going away.
+        bool wanted = showHint_;
+        showHint_ = false;
+        UpdateHintTool();
+        showHint_ = wanted;
+    }
     if (subclassed_)
         RemoveWindowSubclass(handle_, &TControl::SubclassProc, kSubclassId);
     RemovePropW(handle_, kObjectProperty);
@@ -198,10 +206,33 @@ bool TControl::HandleCommonMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESU
     case WM_WINDOWPOSCHANGED:
         ReadBoundsFromWindow();
         return false;
-    case WM_SIZE:
+    case WM_SIZE: {
+        int width = LOWORD(lParam), height = HIWORD(lParam);
+        if (wParam != SIZE_MINIMIZED) {
+            if (lastClientWidth_ >= 0 && !aligning_)
+                ApplyAnchors(lastClientWidth_, lastClientHeight_, width, height);
+            lastClientWidth_ = width;
+            lastClientHeight_ = height;
+        }
         Realign();
         Resized();
         return false;
+    }
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN: {
+        TControl* root = this;
+        while (root->parent_)
+            root = root->parent_;
+        if (root == this)
+            return false;
+        WORD key = WORD(wParam);
+        root->PreviewKeyDown(key, KeyboardShiftState());
+        if (key == 0) {
+            result = 0;
+            return true;
+        }
+        return false;
+    }
     case WM_COMMAND:
         if (lParam != 0)
             if (TControl* child = FromHandle(reinterpret_cast<HWND>(lParam));
@@ -212,6 +243,15 @@ bool TControl::HandleCommonMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESU
         return false;
     case WM_NOTIFY: {
         auto* header = reinterpret_cast<NMHDR*>(lParam);
+        if (header->code == TTN_GETDISPINFOW &&
+            header->idFrom == reinterpret_cast<UINT_PTR>(handle_)) {
+            auto* info = reinterpret_cast<NMTTDISPINFOW*>(lParam);
+            hintText_ = Widen(hint_);
+            info->lpszText = hintText_.data();
+            info->hinst = nullptr;
+            result = 0;
+            return true;
+        }
         if (TControl* child = FromHandle(header->hwndFrom);
             child && child != this && child->Notify(*header, result))
             return true;

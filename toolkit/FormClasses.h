@@ -13,6 +13,10 @@
 //
 // Event(name, setter) binds the handler named by the value (an identifier)
 // with the setter's std::function type; see FormHandlers.h.
+// Reference<R>(name, setter) takes the name of another component of the form
+// (of class R; nil for none); a component written later in the description
+// is found when the whole description has been read, before the end of
+// loading.
 // Nest(rule) says what happens to an object written inside one of this class
 // (a control's child controls get it as parent; a menu takes its items).
 #include "Component.h"
@@ -23,12 +27,21 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
+
+// What a setter may need besides its value: the form, its handlers, and a
+// place for work that must wait until the whole description has been read.
+struct FormContext {
+    TComponent& form;
+    const FormHandlers& handlers;
+    std::vector<std::function<void()>> fixups;
+};
 
 class FormClasses {
 public:
     using Factory = std::function<TComponent&(TComponent& owner)>;
-    using Setter = std::function<void(TComponent& target, const FormValue& value,
-                                      const FormHandlers& handlers)>;
+    using Setter =
+        std::function<void(TComponent& target, const FormValue& value, FormContext& context)>;
     // Takes a nested component; false when it is not one the container holds.
     using Nester = std::function<bool(TComponent& container, TComponent& child)>;
 
@@ -48,8 +61,35 @@ public:
 
         template <typename F> Builder& Property(const std::string& name, F setter) {
             info_.properties[name] = [setter](TComponent& target, const FormValue& value,
-                                              const FormHandlers&) {
+                                              FormContext&) {
                 setter(static_cast<T&>(target), value);
+            };
+            return *this;
+        }
+
+        template <typename R, typename F> Builder& Reference(const std::string& name, F setter) {
+            info_.properties[name] = [setter](TComponent& target, const FormValue& value,
+                                              FormContext& context) {
+                const std::string& other = value.AsIdent();
+                T& self = static_cast<T&>(target);
+                if (other == "nil") {
+                    setter(self, static_cast<R*>(nullptr));
+                    return;
+                }
+                auto resolve = [&self, setter, other, position = value.position,
+                                &form = context.form]() {
+                    TComponent* found = form.FindComponent(other);
+                    R* typed = dynamic_cast<R*>(found);
+                    if (!found)
+                        throw FormError(position, "Unknown component '" + other + "'");
+                    if (!typed)
+                        throw FormError(position, "Component '" + other + "' is of the wrong kind");
+                    setter(self, typed);
+                };
+                if (context.form.FindComponent(other))
+                    resolve();
+                else
+                    context.fixups.push_back(resolve);
             };
             return *this;
         }
@@ -57,9 +97,9 @@ public:
         template <typename Sig, typename C>
         Builder& Event(const std::string& name, void (C::*setter)(std::function<Sig>)) {
             info_.properties[name] = [setter](TComponent& target, const FormValue& value,
-                                              const FormHandlers& handlers) {
+                                              FormContext& context) {
                 (static_cast<T&>(target).*
-                 setter)(handlers.Get<Sig>(value.AsIdent(), value.position));
+                 setter)(context.handlers.Get<Sig>(value.AsIdent(), value.position));
             };
             return *this;
         }

@@ -12,7 +12,7 @@ namespace {
 class Loader {
 public:
     Loader(TComponent& form, const FormClasses& classes, const FormHandlers& handlers)
-        : form_(form), classes_(classes), handlers_(handlers) {}
+        : form_(form), classes_(classes), context_{form, handlers, {}} {}
 
     void Load(const FormObject& root, const std::string& rootClass) {
         const FormClasses::ClassInfo* info = classes_.Find(root.className);
@@ -25,6 +25,9 @@ public:
             ApplyProperties(form_, *info, root);
             for (const FormObject& child : root.children)
                 MakeObject(child, form_, *info);
+            // References to components written further down the description.
+            for (auto& fixup : context_.fixups)
+                fixup();
         } catch (...) {
             FinishAll();
             throw;
@@ -72,7 +75,7 @@ private:
                 throw FormError(property.position,
                                 "Unknown property " + property.name + " of " + info.name);
             try {
-                (*setter)(component, property.value, handlers_);
+                (*setter)(component, property.value, context_);
             } catch (const FormError&) {
                 throw;
             } catch (const std::exception& error) {
@@ -97,7 +100,7 @@ private:
 
     TComponent& form_;
     const FormClasses& classes_;
-    const FormHandlers& handlers_;
+    FormContext context_;
     std::vector<TComponent*> created_;
 };
 

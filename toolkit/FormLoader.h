@@ -14,8 +14,9 @@
 // components); the enclosing object's nesting rule takes it (a control
 // becomes the parent of a control written inside it); then its properties
 // are applied in file order through the class's setters, which act at once;
-// event properties bind the form's handlers by name. When everything is read
-// every component, the form first, then in creation order, runs EndLoading.
+// event properties bind the form's handlers by name. When everything is read,
+// references to components written further down are resolved, then every
+// component, the form first, then in creation order, runs EndLoading.
 //
 // Errors are FormErrors naming source(line:column): unknown class or
 // property, a value of the wrong kind, a missing handler, a duplicate name,
