@@ -80,7 +80,8 @@ int TForm::PixelsPerInch() const {
 }
 
 TWindowState TForm::WindowState() const {
-    if (HandleAllocated() && Visible()) {
+    // Once shown, the window knows best, also while it is hidden in the tray.
+    if (HandleAllocated() && shownOnce_ && !statePending_) {
         HWND hwnd = const_cast<TForm*>(this)->Handle();
         if (IsIconic(hwnd))
             return wsMinimized;
@@ -93,10 +94,15 @@ TWindowState TForm::WindowState() const {
 
 void TForm::SetWindowState(TWindowState state) {
     windowState_ = state;
-    if (HandleAllocated() && Visible())
-        ShowWindow(Handle(), state == wsMaximized   ? SW_SHOWMAXIMIZED
-                             : state == wsMinimized ? SW_SHOWMINNOACTIVE
-                                                    : SW_SHOWNORMAL);
+    statePending_ = !(HandleAllocated() && Visible());
+    if (!statePending_)
+        ApplyWindowState();
+}
+
+void TForm::ApplyWindowState() {
+    ShowWindow(Handle(), windowState_ == wsMaximized   ? SW_SHOWMAXIMIZED
+                         : windowState_ == wsMinimized ? SW_SHOWMINNOACTIVE
+                                                       : SW_SHOWNORMAL);
 }
 
 // Centring waits for the first showing, so it sees the size that start-up
@@ -123,8 +129,12 @@ void TForm::SetVisible(bool visible) {
     }
     PlaceForFirstShow();
     TControl::SetVisible(true);
-    if (windowState_ != wsNormal)
-        SetWindowState(windowState_);
+    // A state set while hidden is applied now; otherwise the window keeps
+    // the state it had when it was hidden.
+    if (statePending_) {
+        statePending_ = false;
+        ApplyWindowState();
+    }
 }
 
 bool TForm::CloseQuery() {

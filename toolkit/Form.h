@@ -36,6 +36,7 @@
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
 enum TPosition { poDesigned, poScreenCenter, poMainFormCenter };
 enum TFormBorderStyle { bsSizeable, bsSingle, bsDialog };
+enum TFormStyle { fsNormal, fsMDIForm };
 using TBorderIcons = unsigned;
 constexpr TBorderIcons biSystemMenu = 0x01;
 constexpr TBorderIcons biMinimize = 0x02;
@@ -74,6 +75,8 @@ public:
     bool KeyPreview() const { return keyPreview_; }
     void SetKeyPreview(bool keyPreview) { keyPreview_ = keyPreview; }
     int PixelsPerInch() const;
+    // Forms here are never multi-document parents; the tray icon asks.
+    TFormStyle FormStyle() const { return fsNormal; }
 
     void Close();
     bool CloseQuery();
@@ -93,6 +96,7 @@ protected:
 private:
     void KeyDown(WORD& key, TShiftState shift);
     void PlaceForFirstShow();
+    void ApplyWindowState();
     DWORD FrameStyle() const;
 
     TWindowState windowState_ = wsNormal;
@@ -101,6 +105,7 @@ private:
     TBorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize;
     bool keyPreview_ = false;
     bool shownOnce_ = false;
+    bool statePending_ = false;
     int clientWidth_ = -1;
     int clientHeight_ = -1;
     bool modal_ = false;

@@ -133,6 +133,16 @@ TEST_F(UiTest, WindowStateFollowsTheWindow) {
     EXPECT_FALSE(IsWindowVisible(form.Handle())); // applied when shown
     form.Show();
     EXPECT_TRUE(IsZoomed(form.Handle()));
+    // The user restores it; hidden in the tray it still says so.
+    ShowWindow(form.Handle(), SW_RESTORE);
+    form.Hide();
+    EXPECT_EQ(form.WindowState(), wsNormal);
+    form.Show();
+    ShowWindow(form.Handle(), SW_SHOWMAXIMIZED);
+    form.Hide();
+    EXPECT_EQ(form.WindowState(), wsMaximized);
+    form.Show();
+    EXPECT_TRUE(IsZoomed(form.Handle()));
     form.SetWindowState(wsNormal);
     EXPECT_FALSE(IsZoomed(form.Handle()));
     EXPECT_EQ(form.WindowState(), wsNormal);
