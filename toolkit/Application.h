@@ -1,17 +1,54 @@
 #pragma once
 
+// The process-wide application object.
+//
+//   Title/SetTitle            taskbar text and the caption of the error box
+//   SetMessageSink, ShowMessageBox, ShowException, Dispatch (every event
+//                             runs through Dispatch; an escaping error is
+//                             shown in the standard error box)
+//   Handle()                  the hidden top-level application window: it
+//                             carries the taskbar button and owns every form,
+//                             so minimising it takes the forms along
+//   MainForm/SetMainForm      the first form made becomes the main form
+//   ShowMainForm/SetShowMainForm   whether Run shows the main form
+//   Run()                     shows the main form (if wanted) and runs the
+//                             message loop until Terminate or WM_QUIT
+//   Terminate/Terminated, ProcessMessages, Minimize, Restore
+//   HookMainWindow(hook) -> id, UnhookMainWindow(id): hooks see each message
+//                             of the application window first, in the order
+//                             added; one that returns true has handled it
+//                             (its message.Result is the answer)
+//   HintWindow, HintHidePause/SetHintHidePause (ms a hint stays up),
+//   CancelHint (hides the hint on view)
+#include "Handle.h"
 #include "MessageSink.h"
 
 #include <exception>
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
-// The process-wide application object: its title, the sink its message boxes
-// go through, and the one place where errors that reach an event are shown.
+class TControl;
+
+struct TMessage {
+    UINT Msg = 0;
+    WPARAM WParam = 0;
+    LPARAM LParam = 0;
+    LRESULT Result = 0;
+};
+
 class TApplication {
 public:
+    using WindowHook = std::function<bool(TMessage& message)>;
+    using HookId = int;
+
+    TApplication() = default;
+    TApplication(const TApplication&) = delete;
+    TApplication& operator=(const TApplication&) = delete;
+
     const std::string& Title() const { return title_; }
-    void SetTitle(std::string title) { title_ = std::move(title); }
+    void SetTitle(std::string title);
 
     // nullptr puts the real message box back.
     void SetMessageSink(MessageSink* sink) { sink_ = sink ? sink : &messageBox_; }
@@ -27,10 +64,41 @@ public:
     // Handles the messages waiting in this thread's queue, then returns.
     void ProcessMessages();
 
+    HWND Handle();
+    TControl* MainForm() const { return mainForm_; }
+    void SetMainForm(TControl* form) { mainForm_ = form; }
+    bool ShowMainForm() const { return showMainForm_; }
+    void SetShowMainForm(bool show) { showMainForm_ = show; }
+
+    void Run();
+    void Terminate();
+    bool Terminated() const { return terminated_; }
+    void Minimize();
+    void Restore();
+
+    HookId HookMainWindow(WindowHook hook);
+    void UnhookMainWindow(HookId id);
+
+    HWND HintWindow();
+    int HintHidePause() const { return hintHidePause_; }
+    void SetHintHidePause(int milliseconds);
+    void CancelHint();
+
 private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
+
     std::string title_;
     MessageBoxSink messageBox_;
     MessageSink* sink_ = &messageBox_;
+    WindowHandle window_;
+    WindowHandle hintWindow_;
+    TControl* mainForm_ = nullptr;
+    bool showMainForm_ = true;
+    bool terminated_ = false;
+    int hintHidePause_ = 2500;
+    std::vector<std::pair<HookId, WindowHook>> hooks_;
+    HookId nextHookId_ = 1;
 };
 
 TApplication& Application();

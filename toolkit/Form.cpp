@@ -1,0 +1,232 @@
+#include "Form.h"
+
+#include "Application.h"
+#include "FormLoader.h"
+
+TForm::TForm(TComponent* owner) : TControl(owner) {
+    SetVisible(false);
+    SetBounds(0, 0, 320, 240);
+    if (!Application().MainForm())
+        Application().SetMainForm(this);
+    Handle();
+}
+
+TForm::~TForm() {
+    if (Application().MainForm() == this)
+        Application().SetMainForm(nullptr);
+    DestroyComponents();
+}
+
+void TForm::Load(const FormClasses& classes, const FormHandlers& handlers, std::string_view text,
+                 const std::string& source) {
+    LoadForm(*this, classes, handlers, text, source);
+    if (onCreate_)
+        Application().Dispatch([this] { onCreate_(*this); });
+}
+
+void TForm::LoadFromResource(const FormClasses& classes, const FormHandlers& handlers,
+                             const wchar_t* name) {
+    std::string text = ReadFormResource(name);
+    std::string source;
+    for (const wchar_t* c = name; *c; ++c)
+        source += char(*c);
+    Load(classes, handlers, text, source);
+}
+
+DWORD TForm::FrameStyle() const {
+    DWORD style = WS_CAPTION | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+    if (borderStyle_ == bsSizeable)
+        style |= WS_THICKFRAME;
+    if (borderIcons_ & biSystemMenu)
+        style |= WS_SYSMENU;
+    if (borderStyle_ != bsDialog) {
+        if (borderIcons_ & biMinimize)
+            style |= WS_MINIMIZEBOX;
+        if (borderIcons_ & biMaximize)
+            style |= WS_MAXIMIZEBOX;
+    }
+    return style;
+}
+
+void TForm::CreateParams(TCreateParams& params) {
+    params.style = FrameStyle();
+    params.exStyle = borderStyle_ == bsDialog ? WS_EX_DLGMODALFRAME : 0;
+    params.owner = Application().Handle();
+}
+
+void TForm::SetBorderStyle(TFormBorderStyle style) {
+    borderStyle_ = style;
+    const DWORD frame = WS_THICKFRAME | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+    SetWindowStyle(frame & ~FrameStyle(), false);
+    SetWindowStyle(FrameStyle() & frame, true);
+    SetExWindowStyle(WS_EX_DLGMODALFRAME, style == bsDialog);
+    if (clientWidth_ >= 0)
+        TControl::SetClientSize(clientWidth_, clientHeight_);
+}
+
+void TForm::SetClientSize(int width, int height) {
+    clientWidth_ = width;
+    clientHeight_ = height;
+    TControl::SetClientSize(width, height);
+}
+
+void TForm::SetBorderIcons(TBorderIcons icons) {
+    borderIcons_ = icons;
+    SetBorderStyle(borderStyle_);
+}
+
+int TForm::PixelsPerInch() const {
+    return ScreenPixelsPerInch();
+}
+
+TWindowState TForm::WindowState() const {
+    // Once shown, the window knows best, also while it is hidden in the tray.
+    if (HandleAllocated() && shownOnce_ && !statePending_) {
+        HWND hwnd = const_cast<TForm*>(this)->Handle();
+        if (IsIconic(hwnd))
+            return wsMinimized;
+        if (IsZoomed(hwnd))
+            return wsMaximized;
+        return wsNormal;
+    }
+    return windowState_;
+}
+
+void TForm::SetWindowState(TWindowState state) {
+    windowState_ = state;
+    statePending_ = !(HandleAllocated() && Visible());
+    if (!statePending_)
+        ApplyWindowState();
+}
+
+void TForm::ApplyWindowState() {
+    ShowWindow(Handle(), windowState_ == wsMaximized   ? SW_SHOWMAXIMIZED
+                         : windowState_ == wsMinimized ? SW_SHOWMINNOACTIVE
+                                                       : SW_SHOWNORMAL);
+}
+
+// Centring waits for the first showing, so it sees the size that start-up
+// code gave the form after its description was read.
+void TForm::PlaceForFirstShow() {
+    if (shownOnce_)
+        return;
+    shownOnce_ = true;
+    if (position_ == poDesigned)
+        return;
+    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    TControl* main = Application().MainForm();
+    if (position_ == poMainFormCenter && main && main != this && main->HandleAllocated() &&
+        main->Visible())
+        GetWindowRect(main->Handle(), &area);
+    SetBounds(area.left + (area.right - area.left - Width()) / 2,
+              area.top + (area.bottom - area.top - Height()) / 2, Width(), Height());
+}
+
+void TForm::SetVisible(bool visible) {
+    if (!visible || !HandleAllocated()) {
+        TControl::SetVisible(visible);
+        return;
+    }
+    PlaceForFirstShow();
+    TControl::SetVisible(true);
+    // A state set while hidden is applied now; otherwise the window keeps
+    // the state it had when it was hidden.
+    if (statePending_) {
+        statePending_ = false;
+        ApplyWindowState();
+    }
+}
+
+bool TForm::CloseQuery() {
+    bool canClose = true;
+    if (onCloseQuery_)
+        onCloseQuery_(*this, canClose);
+    return canClose;
+}
+
+void TForm::Close() {
+    if (!CloseQuery())
+        return;
+    if (modal_)
+        modalResult_ = modalResult_ == mrNone ? mrCancel : modalResult_;
+    else if (Application().MainForm() == this)
+        Application().Terminate();
+    else
+        Hide();
+}
+
+int TForm::ShowModal() {
+    // Everything else of this thread waits while the dialog is up.
+    std::vector<HWND> disabled;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND hwnd, LPARAM list) -> BOOL {
+            if (IsWindowVisible(hwnd) && IsWindowEnabled(hwnd))
+                reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&disabled));
+    for (HWND hwnd : disabled)
+        if (hwnd != Handle())
+            EnableWindow(hwnd, FALSE);
+    modal_ = true;
+    modalResult_ = mrNone;
+    Show();
+    SetForegroundWindow(Handle());
+    MSG msg;
+    while (modalResult_ == mrNone && Visible() && !Application().Terminated()) {
+        BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got == 0 || got == -1) {
+            // WM_QUIT belongs to the outer loop.
+            PostQuitMessage(got == 0 ? int(msg.wParam) : 0);
+            break;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    modal_ = false;
+    for (HWND hwnd : disabled)
+        if (hwnd != Handle())
+            EnableWindow(hwnd, TRUE);
+    Hide();
+    return modalResult_ == mrNone ? mrCancel : modalResult_;
+}
+
+void TForm::KeyDown(WORD& key, TShiftState shift) {
+    if (onKeyDown_)
+        onKeyDown_(*this, key, shift);
+}
+
+void TForm::PreviewKeyDown(WORD& key, TShiftState shift) {
+    if (keyPreview_)
+        KeyDown(key, shift);
+}
+
+LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_CLOSE:
+        Close();
+        return 0;
+    case WM_QUERYENDSESSION: {
+        bool canClose = CloseQuery();
+        if (canClose && Application().MainForm() == this)
+            Application().Terminate();
+        return canClose;
+    }
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == SC_MINIMIZE && Application().MainForm() == this) {
+            Application().Minimize();
+            return 0;
+        }
+        break;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN: {
+        WORD key = WORD(wParam);
+        KeyDown(key, KeyboardShiftState());
+        if (key == 0)
+            return 0;
+        break;
+    }
+    }
+    return TControl::WndProc(msg, wParam, lParam);
+}

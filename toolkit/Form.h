@@ -1,0 +1,120 @@
+#pragma once
+
+// TForm: a top-level window built from a form description.
+//
+//   class TfrmMain : public TForm {
+//       TfrmMain() : TForm(nullptr) {
+//           FormHandlers handlers;
+//           handlers.Add("FormCreate", this, &TfrmMain::FormCreate); ...
+//           LoadFromResource(classes, handlers, L"FRMMAIN");   // then OnCreate
+//       }
+//       ~TfrmMain() override { DestroyComponents(); }  // before the handlers go
+//   };
+//
+// Every form is owned (in the window sense) by the application window; the
+// first form made becomes the application's main form. Properties: Caption,
+// ClientWidth/ClientHeight, BorderStyle (bsSizeable, bsSingle, bsDialog),
+// BorderIcons ([biSystemMenu, biMinimize, biMaximize]), Position
+// (poDesigned, poScreenCenter, poMainFormCenter; applied when first shown),
+// WindowState (wsNormal, wsMinimized, wsMaximized), Visible, KeyPreview,
+// PixelsPerInch (the screen's logical dpi; a designed value is accepted and
+// ignored), and the events OnCreate (Sender), OnCloseQuery (Sender,
+// CanClose&), OnKeyDown (Sender, Key&, Shift).
+//
+// Close() asks OnCloseQuery; if it may close, the main form terminates the
+// application, a modal form ends its ShowModal, any other form hides. The
+// close box, Alt+F4's system command and log-off (WM_QUERYENDSESSION) all
+// take this path. Minimising the main form minimises the application.
+#include "Control.h"
+#include "FormClasses.h"
+#include "FormHandlers.h"
+#include "FormWindow.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+enum TWindowState { wsNormal, wsMinimized, wsMaximized };
+enum TPosition { poDesigned, poScreenCenter, poMainFormCenter };
+enum TFormBorderStyle { bsSizeable, bsSingle, bsDialog };
+enum TFormStyle { fsNormal, fsMDIForm };
+using TBorderIcons = unsigned;
+constexpr TBorderIcons biSystemMenu = 0x01;
+constexpr TBorderIcons biMinimize = 0x02;
+constexpr TBorderIcons biMaximize = 0x04;
+
+constexpr int mrNone = 0;
+constexpr int mrOk = 1;
+constexpr int mrCancel = 2;
+
+using TCloseQueryEvent = std::function<void(TComponent& Sender, bool& CanClose)>;
+using TKeyEvent = std::function<void(TComponent& Sender, WORD& Key, TShiftState Shift)>;
+
+class TForm : public TControl, public TFormWindow {
+public:
+    explicit TForm(TComponent* owner);
+    ~TForm() override;
+
+    // Components that need a window of their form (the keyboard hook) ask here.
+    HWND Handle() override { return TControl::Handle(); }
+
+    // Reads the form description, then raises OnCreate (errors in it are
+    // shown in the standard error box; the form stays usable).
+    void Load(const FormClasses& classes, const FormHandlers& handlers, std::string_view text,
+              const std::string& source);
+    void LoadFromResource(const FormClasses& classes, const FormHandlers& handlers,
+                          const wchar_t* name);
+
+    void SetVisible(bool visible) override;
+    // Kept when the border changes afterwards, as a description may do.
+    void SetClientSize(int width, int height) override;
+    TWindowState WindowState() const;
+    void SetWindowState(TWindowState state);
+    TPosition Position() const { return position_; }
+    void SetPosition(TPosition position) { position_ = position; }
+    TFormBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TFormBorderStyle style);
+    TBorderIcons BorderIcons() const { return borderIcons_; }
+    void SetBorderIcons(TBorderIcons icons);
+    bool KeyPreview() const { return keyPreview_; }
+    void SetKeyPreview(bool keyPreview) { keyPreview_ = keyPreview; }
+    int PixelsPerInch() const;
+    // Forms here are never multi-document parents; the tray icon asks.
+    TFormStyle FormStyle() const { return fsNormal; }
+
+    void Close();
+    bool CloseQuery();
+    int ShowModal();
+    int ModalResult() const { return modalResult_; }
+    void SetModalResult(int result) { modalResult_ = result; }
+
+    void SetOnCreate(TNotifyEvent handler) { onCreate_ = std::move(handler); }
+    void SetOnCloseQuery(TCloseQueryEvent handler) { onCloseQuery_ = std::move(handler); }
+    void SetOnKeyDown(TKeyEvent handler) { onKeyDown_ = std::move(handler); }
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void PreviewKeyDown(WORD& key, TShiftState shift) override;
+
+private:
+    void KeyDown(WORD& key, TShiftState shift);
+    void PlaceForFirstShow();
+    void ApplyWindowState();
+    DWORD FrameStyle() const;
+
+    TWindowState windowState_ = wsNormal;
+    TPosition position_ = poDesigned;
+    TFormBorderStyle borderStyle_ = bsSizeable;
+    TBorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize;
+    bool keyPreview_ = false;
+    bool shownOnce_ = false;
+    bool statePending_ = false;
+    int clientWidth_ = -1;
+    int clientHeight_ = -1;
+    bool modal_ = false;
+    int modalResult_ = mrNone;
+    TNotifyEvent onCreate_;
+    TCloseQueryEvent onCloseQuery_;
+    TKeyEvent onKeyDown_;
+};

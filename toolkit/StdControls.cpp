@@ -1,0 +1,249 @@
+#include "StdControls.h"
+
+#include "Exception.h"
+#include "Text.h"
+
+#include <vector>
+
+void TClickControl::Click() {
+    if (onClick_)
+        onClick_(*this);
+}
+
+bool TClickControl::CommandNotify(WORD code) {
+    // Buttons report BN_CLICKED, statics with SS_NOTIFY STN_CLICKED; both are 0.
+    if (code != BN_CLICKED)
+        return false;
+    Click();
+    return true;
+}
+
+// --- TButton
+
+TButton::TButton(TComponent* owner) : TClickControl(owner) {
+    SetBounds(0, 0, 75, 25);
+}
+
+void TButton::CreateParams(TCreateParams& params) {
+    TControl::CreateParams(params);
+    params.className = L"BUTTON";
+    params.style |= WS_TABSTOP | (default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+}
+
+void TButton::SetDefault(bool isDefault) {
+    default_ = isDefault;
+    if (HandleAllocated())
+        SendMessageW(Handle(), BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+}
+
+// --- TSpeedButton
+
+namespace {
+// The glyph's background (its bottom-left pixel's colour) becomes the button
+// face, so the picture sits on the button as if it had no background.
+GdiObject OnButtonFace(HBITMAP source) {
+    BITMAP info{};
+    if (!GetObjectW(source, sizeof info, &info))
+        throw Exception("Invalid glyph bitmap");
+    BITMAPINFO header{};
+    header.bmiHeader.biSize = sizeof header.bmiHeader;
+    header.bmiHeader.biWidth = info.bmWidth;
+    header.bmiHeader.biHeight = info.bmHeight;
+    header.bmiHeader.biPlanes = 1;
+    header.bmiHeader.biBitCount = 32;
+    header.bmiHeader.biCompression = BI_RGB;
+    std::vector<RGBQUAD> pixels(size_t(info.bmWidth) * size_t(info.bmHeight));
+    HDC screen = GetDC(nullptr);
+    int lines =
+        GetDIBits(screen, source, 0, UINT(info.bmHeight), pixels.data(), &header, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    if (lines <= 0 || pixels.empty())
+        throw Exception("Invalid glyph bitmap");
+    RGBQUAD key = pixels[0]; // bottom-up: the first pixel is the bottom-left one
+    COLORREF face = GetSysColor(COLOR_BTNFACE);
+    RGBQUAD faceQuad{GetBValue(face), GetGValue(face), GetRValue(face), 0};
+    for (RGBQUAD& p : pixels)
+        if (p.rgbRed == key.rgbRed && p.rgbGreen == key.rgbGreen && p.rgbBlue == key.rgbBlue)
+            p = faceQuad;
+    void* bits = nullptr;
+    GdiObject result(CreateDIBSection(nullptr, &header, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!result)
+        throw Exception("Cannot make the glyph bitmap");
+    memcpy(bits, pixels.data(), pixels.size() * sizeof(RGBQUAD));
+    return result;
+}
+} // namespace
+
+TSpeedButton::TSpeedButton(TComponent* owner) : TClickControl(owner) {
+    SetBounds(0, 0, 23, 22);
+}
+
+void TSpeedButton::CreateParams(TCreateParams& params) {
+    TControl::CreateParams(params);
+    params.className = L"BUTTON";
+    params.style |= BS_PUSHBUTTON | BS_FLAT;
+    if (glyph_ && Caption().empty())
+        params.style |= BS_BITMAP;
+}
+
+void TSpeedButton::HandleCreated() {
+    if (glyph_)
+        SendMessageW(Handle(), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(glyph_.Get()));
+}
+
+void TSpeedButton::SetGlyph(GdiObject bitmap) {
+    glyph_ = bitmap ? OnButtonFace(static_cast<HBITMAP>(bitmap.Get())) : GdiObject();
+    if (HandleAllocated()) {
+        SetWindowStyle(BS_BITMAP, glyph_ && Caption().empty());
+        SendMessageW(Handle(), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(glyph_.Get()));
+    }
+}
+
+void TSpeedButton::LoadGlyph(const std::string& resourceName) {
+    GdiObject bitmap(LoadImageW(GetModuleHandleW(nullptr), Widen(resourceName).c_str(),
+                                IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    if (!bitmap)
+        throw Exception("Bitmap resource " + resourceName + " not found");
+    SetGlyph(std::move(bitmap));
+}
+
+// --- TLabel
+
+TLabel::TLabel(TComponent* owner) : TClickControl(owner) {
+    SetBounds(0, 0, 65, 13);
+}
+
+void TLabel::CreateParams(TCreateParams& params) {
+    TControl::CreateParams(params);
+    params.className = L"STATIC";
+    params.style |= SS_LEFT | SS_NOTIFY | SS_NOPREFIX;
+    if (transparent_)
+        params.exStyle |= WS_EX_TRANSPARENT;
+}
+
+void TLabel::HandleCreated() {
+    AdjustSize();
+}
+
+void TLabel::SetTransparent(bool transparent) {
+    transparent_ = transparent;
+    SetExWindowStyle(WS_EX_TRANSPARENT, transparent);
+    Invalidate();
+}
+
+void TLabel::SetAutoSize(bool autoSize) {
+    autoSize_ = autoSize;
+    AdjustSize();
+}
+
+void TLabel::AdjustSize() {
+    if (!autoSize_)
+        return;
+    HDC dc = GetDC(nullptr);
+    RECT r{0, 0, 0, 0};
+    {
+        ScopedSelect font(dc, Font().Handle());
+        std::wstring text = Widen(Caption().empty() ? " " : Caption());
+        DrawTextW(dc, text.c_str(), int(text.size()), &r, DT_CALCRECT | DT_NOPREFIX);
+    }
+    ReleaseDC(nullptr, dc);
+    SetBounds(Left(), Top(), r.right - r.left, r.bottom - r.top);
+}
+
+LRESULT TLabel::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = TClickControl::WndProc(msg, wParam, lParam);
+    if (msg == WM_SETTEXT || msg == WM_SETFONT)
+        AdjustSize();
+    return result;
+}
+
+HBRUSH TLabel::ControlColor(HDC dc) {
+    SetTextColor(dc, ColorToRGB(Font().Color()));
+    if (transparent_) {
+        SetBkMode(dc, TRANSPARENT);
+        return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+    }
+    SetBkColor(dc, ColorToRGB(Color()));
+    brush_.Reset(CreateSolidBrush(ColorToRGB(Color())));
+    return static_cast<HBRUSH>(brush_.Get());
+}
+
+// --- TStaticText
+
+TStaticText::TStaticText(TComponent* owner) : TClickControl(owner) {
+    SetBounds(0, 0, 65, 17);
+}
+
+void TStaticText::CreateParams(TCreateParams& params) {
+    TControl::CreateParams(params);
+    params.className = L"STATIC";
+    params.style |= SS_NOTIFY | SS_NOPREFIX;
+    params.style |= alignment_ == taCenter         ? SS_CENTER
+                    : alignment_ == taRightJustify ? SS_RIGHT
+                                                   : SS_LEFT;
+    if (borderStyle_ == sbsSingle)
+        params.style |= WS_BORDER;
+    else if (borderStyle_ == sbsSunken)
+        params.style |= SS_SUNKEN;
+}
+
+void TStaticText::SetAlignment(TAlignment alignment) {
+    alignment_ = alignment;
+    SetWindowStyle(SS_TYPEMASK, false);
+    SetWindowStyle(alignment == taCenter         ? SS_CENTER
+                   : alignment == taRightJustify ? SS_RIGHT
+                                                 : SS_LEFT,
+                   true);
+}
+
+void TStaticText::SetBorderStyle(TStaticBorderStyle style) {
+    borderStyle_ = style;
+    SetWindowStyle(WS_BORDER, style == sbsSingle);
+    SetWindowStyle(SS_SUNKEN, style == sbsSunken);
+}
+
+HBRUSH TStaticText::ControlColor(HDC dc) {
+    SetTextColor(dc, ColorToRGB(Font().Color()));
+    SetBkColor(dc, ColorToRGB(Color()));
+    if (!brush_ || brushColor_ != Color()) {
+        brush_.Reset(CreateSolidBrush(ColorToRGB(Color())));
+        brushColor_ = Color();
+    }
+    return static_cast<HBRUSH>(brush_.Get());
+}
+
+// --- TImage
+
+TImage::TImage(TComponent* owner) : TControl(owner) {
+    SetBounds(0, 0, 105, 105);
+}
+
+void TImage::CreateParams(TCreateParams& params) {
+    TControl::CreateParams(params);
+    params.className = L"STATIC";
+    params.style |= SS_BITMAP | SS_NOTIFY;
+}
+
+void TImage::HandleCreated() {
+    if (bitmap_)
+        SendMessageW(Handle(), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap_.Get()));
+    FitToBitmap();
+}
+
+void TImage::SetBitmap(GdiObject bitmap) {
+    bitmap_ = std::move(bitmap);
+    if (HandleAllocated())
+        SendMessageW(Handle(), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap_.Get()));
+    FitToBitmap();
+}
+
+void TImage::SetAutoSize(bool autoSize) {
+    autoSize_ = autoSize;
+    FitToBitmap();
+}
+
+void TImage::FitToBitmap() {
+    BITMAP info{};
+    if (autoSize_ && bitmap_ && GetObjectW(bitmap_.Get(), sizeof info, &info))
+        SetBounds(Left(), Top(), info.bmWidth, info.bmHeight);
+}

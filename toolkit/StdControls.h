@@ -1,0 +1,124 @@
+#pragma once
+
+// The small native controls of the forms, each a real window with its text:
+//
+//   TButton      push button: Caption, Default, OnClick
+//   TSpeedButton flat push button with a 16 x 16 glyph (its bottom-left
+//                pixel's colour is see-through): Caption, SetGlyph(bitmap),
+//                LoadGlyph(resource name), OnClick, Hint
+//   TLabel       static text, transparent by default, sized to its text
+//                (AutoSize): Caption, Transparent, AutoSize, OnClick
+//   TStaticText  static text with a border and a background colour:
+//                Caption, Alignment (taLeftJustify, taCenter,
+//                taRightJustify), BorderStyle (sbsNone, sbsSingle,
+//                sbsSunken), Color; pin it with Anchors (e.g. [akBottom]
+//                keeps it at the bottom centre of its parent)
+//   TImage       static picture: SetBitmap(bitmap) takes the bitmap,
+//                AutoSize sizes the control to it
+#include "Control.h"
+#include "Handle.h"
+
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+enum TStaticBorderStyle { sbsNone, sbsSingle, sbsSunken };
+
+// A control that raises OnClick when its native window reports a click.
+class TClickControl : public TControl {
+public:
+    using TControl::TControl;
+    void SetOnClick(TNotifyEvent handler) { onClick_ = std::move(handler); }
+    // Raises OnClick as a click on the control would.
+    void Click();
+
+protected:
+    bool CommandNotify(WORD code) override;
+
+private:
+    TNotifyEvent onClick_;
+};
+
+class TButton : public TClickControl {
+public:
+    explicit TButton(TComponent* owner);
+    bool Default() const { return default_; }
+    void SetDefault(bool isDefault);
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+
+private:
+    bool default_ = false;
+};
+
+class TSpeedButton : public TClickControl {
+public:
+    explicit TSpeedButton(TComponent* owner);
+    void SetGlyph(GdiObject bitmap);
+    void LoadGlyph(const std::string& resourceName);
+    HBITMAP Glyph() const { return static_cast<HBITMAP>(glyph_.Get()); }
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void HandleCreated() override;
+
+private:
+    GdiObject glyph_;
+};
+
+class TLabel : public TClickControl {
+public:
+    explicit TLabel(TComponent* owner);
+    bool Transparent() const { return transparent_; }
+    void SetTransparent(bool transparent);
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool autoSize);
+    // Sizes the label to its text when AutoSize is on.
+    void AdjustSize();
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void HandleCreated() override;
+    HBRUSH ControlColor(HDC dc) override;
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    bool transparent_ = true;
+    bool autoSize_ = true;
+    GdiObject brush_;
+};
+
+class TStaticText : public TClickControl {
+public:
+    explicit TStaticText(TComponent* owner);
+    TAlignment Alignment() const { return alignment_; }
+    void SetAlignment(TAlignment alignment);
+    TStaticBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TStaticBorderStyle style);
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    HBRUSH ControlColor(HDC dc) override;
+
+private:
+    TAlignment alignment_ = taLeftJustify;
+    TStaticBorderStyle borderStyle_ = sbsNone;
+    TColor brushColor_ = 0;
+    GdiObject brush_;
+};
+
+class TImage : public TControl {
+public:
+    explicit TImage(TComponent* owner);
+    void SetBitmap(GdiObject bitmap);
+    HBITMAP Bitmap() const { return static_cast<HBITMAP>(bitmap_.Get()); }
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool autoSize);
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void HandleCreated() override;
+
+private:
+    void FitToBitmap();
+    GdiObject bitmap_;
+    bool autoSize_ = false;
+};
