@@ -5,7 +5,9 @@
 
 #include <cmath>
 
-void ListIndexError(int index) { throw Exception(Format("List index out of bounds (%d)", index)); }
+void ListIndexError(int index) {
+    throw Exception(Format("List index out of bounds (%d)", index));
+}
 
 void TChartValueList::CheckIndex(int index) const {
     if (index < 0 || index >= Count())
