@@ -170,11 +170,15 @@ void TChartAxis::DrawTicks(ChartCanvas& canvas, const ChartRect& plot) {
     }
     if (grid_.Visible()) {
         grid_.Apply(canvas, clGray);
+        // Inside the back wall's frame only: a grid line on the plot's edge
+        // would paint over the frame in the grid's colour.
         auto gridLine = [&](int pixel) {
-            if (Horizontal())
-                canvas.Line(pixel, plot.top + 1, pixel, plot.bottom);
-            else
+            if (Horizontal()) {
+                if (pixel > plot.left && pixel < plot.right)
+                    canvas.Line(pixel, plot.top + 1, pixel, plot.bottom);
+            } else if (pixel > plot.top && pixel < plot.bottom) {
                 canvas.Line(plot.left + 1, pixel, plot.right, pixel);
+            }
         };
         if (gridCentered_) {
             for (size_t i = 1; i < tickPixels_.size(); ++i)

@@ -1,0 +1,4 @@
+// placeholder, filled in below
+int main() {
+    return 0;
+}
