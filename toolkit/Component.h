@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -52,3 +53,6 @@ private:
     bool loading_ = false;
     bool destroying_ = false;
 };
+
+// The plain event: only the component that raised it.
+using TNotifyEvent = std::function<void(TComponent& Sender)>;

@@ -1,0 +1,311 @@
+#include "Control.h"
+
+#include "Exception.h"
+#include "Text.h"
+
+#include <algorithm>
+
+TControl::TControl(TComponent* owner) : TComponent(owner) {
+    bounds_ = TRect::FromBounds(0, 0, 100, 100);
+    font_.SetOnChange([this] { FontChanged(); });
+}
+
+TControl::~TControl() {
+    // Children die with our window; their objects live on without a parent.
+    for (TControl* child : controls_)
+        child->parent_ = nullptr;
+    controls_.clear();
+    if (parent_) {
+        auto& siblings = parent_->controls_;
+        siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+    }
+    DestroyHandle();
+    if (parent_)
+        parent_->Realign();
+}
+
+void TControl::DestroyHandle() {
+    if (!handle_)
+        return;
+    HWND hwnd = handle_;
+    // Cut the object off first: the messages of the destruction must not run
+    // members of an object that may be half destroyed.
+    Unbind();
+    DestroyWindow(hwnd);
+}
+
+HWND TControl::Handle() {
+    if (!handle_)
+        CreateHandle();
+    return handle_;
+}
+
+void TControl::CreateParams(TCreateParams& /*params*/) {}
+
+void TControl::CreateHandle() {
+    TCreateParams params;
+    CreateParams(params);
+    HWND parentWindow = params.owner;
+    if (params.style & WS_CHILD) {
+        if (!parent_)
+            return;
+        parentWindow = parent_->Handle();
+        if (!parentWindow)
+            return;
+        if (visible_)
+            params.style |= WS_VISIBLE;
+    }
+    if (!enabled_)
+        params.style |= WS_DISABLED;
+    bool ownClass = params.className.empty();
+    const wchar_t* className = ownClass ? ControlWindowClass() : params.className.c_str();
+    HWND hwnd =
+        CreateWindowExW(params.exStyle, className, Widen(caption_).c_str(), params.style,
+                        bounds_.left, bounds_.top, bounds_.Width(), bounds_.Height(), parentWindow,
+                        nullptr, GetModuleHandleW(nullptr), ownClass ? this : nullptr);
+    if (!hwnd)
+        throw Exception(Format("Cannot create a window for %s. %s", Name().c_str(),
+                               SysErrorMessage(GetLastError()).c_str()));
+    if (!ownClass) {
+        Bind(hwnd);
+        SubclassNative(hwnd);
+    }
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
+    HandleCreated();
+    for (TControl* child : controls_)
+        child->Handle();
+    Realign();
+}
+
+void TControl::SetParent(TControl* parent) {
+    if (parent == parent_)
+        return;
+    if (parent == this)
+        throw Exception("A control cannot be its own parent");
+    if (parent_) {
+        auto& siblings = parent_->controls_;
+        siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+        parent_->Realign();
+    }
+    parent_ = parent;
+    if (parent_) {
+        parent_->controls_.push_back(this);
+        if (parentFont_)
+            ParentFontChanged();
+    }
+    if (handle_) {
+        if (parent_ && parent_->HandleAllocated())
+            ::SetParent(handle_, parent_->handle_);
+        else
+            DestroyHandle();
+    } else if (parent_ && parent_->HandleAllocated()) {
+        CreateHandle();
+    }
+    if (parent_)
+        parent_->Realign();
+}
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+    TRect bounds = TRect::FromBounds(left, top, std::max(width, 0), std::max(height, 0));
+    if (bounds == bounds_)
+        return;
+    bounds_ = bounds;
+    if (handle_ && !IsIconic(handle_))
+        SetWindowPos(handle_, nullptr, bounds_.left, bounds_.top, bounds_.Width(), bounds_.Height(),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    RequestParentRealign();
+}
+
+void TControl::RequestParentRealign() {
+    if (parent_ && !parent_->aligning_ && align_ != alNone)
+        parent_->Realign();
+}
+
+TRect TControl::ClientRect() const {
+    if (handle_) {
+        RECT r;
+        GetClientRect(handle_, &r);
+        return {r.left, r.top, r.right, r.bottom};
+    }
+    return {0, 0, bounds_.Width(), bounds_.Height()};
+}
+
+void TControl::ReadBoundsFromWindow() {
+    // A minimised top-level window sits far off screen; its normal bounds stay.
+    if (!handle_ || IsIconic(handle_))
+        return;
+    RECT r;
+    GetWindowRect(handle_, &r);
+    HWND parentWindow =
+        (GetWindowLongPtrW(handle_, GWL_STYLE) & WS_CHILD) ? GetParent(handle_) : nullptr;
+    if (parentWindow)
+        MapWindowPoints(nullptr, parentWindow, reinterpret_cast<POINT*>(&r), 2);
+    bounds_ = {r.left, r.top, r.right, r.bottom};
+}
+
+void TControl::Realign() {
+    if (!handle_ || aligning_)
+        return;
+    std::vector<TControl*> aligned;
+    std::vector<AlignItem> items;
+    for (TControl* child : controls_)
+        if (child->visible_ && child->align_ != alNone) {
+            aligned.push_back(child);
+            items.push_back({child->align_, child->bounds_});
+        }
+    if (aligned.empty())
+        return;
+    std::vector<TRect> placed = LayoutAligned(AlignArea(), items);
+    aligning_ = true;
+    for (size_t i = 0; i < aligned.size(); ++i) {
+        const TRect& r = placed[i];
+        aligned[i]->SetBounds(r.left, r.top, r.Width(), r.Height());
+    }
+    aligning_ = false;
+}
+
+void TControl::SetAlign(TAlign align) {
+    if (align == align_)
+        return;
+    align_ = align;
+    if (parent_)
+        parent_->Realign();
+}
+
+void TControl::SetVisible(bool visible) {
+    if (visible == visible_)
+        return;
+    visible_ = visible;
+    if (handle_)
+        ShowWindow(handle_, visible ? SW_SHOW : SW_HIDE);
+    if (parent_ && align_ != alNone)
+        parent_->Realign();
+}
+
+void TControl::SetEnabled(bool enabled) {
+    if (enabled == enabled_)
+        return;
+    enabled_ = enabled;
+    if (handle_)
+        EnableWindow(handle_, enabled);
+}
+
+void TControl::SetCaption(std::string caption) {
+    if (caption == caption_)
+        return;
+    caption_ = std::move(caption);
+    if (handle_)
+        SetWindowTextW(handle_, Widen(caption_).c_str());
+}
+
+void TControl::SetColor(TColor color) {
+    if (color == color_)
+        return;
+    color_ = color;
+    backgroundBrush_.Reset();
+    Invalidate();
+}
+
+void TControl::SetParentFont(bool parentFont) {
+    parentFont_ = parentFont;
+    if (parentFont_ && parent_)
+        ParentFontChanged();
+}
+
+void TControl::ParentFontChanged() {
+    adoptingFont_ = true;
+    font_.Assign(parent_->font_);
+    adoptingFont_ = false;
+}
+
+void TControl::FontChanged() {
+    if (!adoptingFont_)
+        parentFont_ = false;
+    if (handle_) {
+        SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), TRUE);
+        Invalidate();
+    }
+    for (TControl* child : controls_)
+        if (child->parentFont_)
+            child->ParentFontChanged();
+}
+
+void TControl::SetCursor(TCursor cursor) {
+    if (cursor == cursor_)
+        return;
+    cursor_ = cursor;
+    // Show the change now if the pointer is over us, not at its next move.
+    POINT p;
+    if (handle_ && GetCursorPos(&p) && WindowFromPoint(p) == handle_) {
+        HCURSOR shape = LoadCursorOf(cursor_);
+        ::SetCursor(shape ? shape : LoadCursorW(nullptr, IDC_ARROW));
+    }
+}
+
+void TControl::SetHint(std::string hint) {
+    hint_ = std::move(hint);
+}
+
+void TControl::SetShowHint(bool showHint) {
+    showHint_ = showHint;
+}
+
+void TControl::Invalidate() {
+    if (handle_)
+        InvalidateRect(handle_, nullptr, !PaintsItself());
+}
+
+void TControl::Update() {
+    if (handle_)
+        UpdateWindow(handle_);
+}
+
+void TControl::Repaint() {
+    Invalidate();
+    Update();
+}
+
+TPoint TControl::ScreenToClient(TPoint screen) const {
+    POINT p{screen.x, screen.y};
+    if (handle_)
+        ::ScreenToClient(handle_, &p);
+    return {p.x, p.y};
+}
+
+TPoint TControl::ClientToScreen(TPoint client) const {
+    POINT p{client.x, client.y};
+    if (handle_)
+        ::ClientToScreen(handle_, &p);
+    return {p.x, p.y};
+}
+
+void TControl::CaptureMouse() {
+    if (Handle())
+        SetCapture(handle_);
+}
+
+void TControl::ReleaseMouse() {
+    if (MouseCaptured())
+        ReleaseCapture();
+}
+
+bool TControl::MouseCaptured() const {
+    return handle_ && GetCapture() == handle_;
+}
+
+void TControl::SetWindowStyle(DWORD bits, bool on) {
+    if (!handle_)
+        return;
+    LONG_PTR style = GetWindowLongPtrW(handle_, GWL_STYLE);
+    LONG_PTR wanted = on ? (style | LONG_PTR(bits)) : (style & ~LONG_PTR(bits));
+    if (wanted != style) {
+        SetWindowLongPtrW(handle_, GWL_STYLE, wanted);
+        SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        Invalidate();
+    }
+}
+
+void TControl::Loaded() {
+    Realign();
+}

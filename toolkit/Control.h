@@ -1,0 +1,210 @@
+#pragma once
+
+// TControl: the base of every control that is a native window.
+//
+// Window and parent
+//   SetParent(parent)        the control's window becomes a child of the parent's
+//                            window; made as soon as the parent has one
+//   Handle()                 the window, made on demand (nullptr while a child
+//                            control has no parent window yet)
+//   HandleAllocated(), FromHandle(hwnd), Controls() (children, creation order)
+// Placement
+//   Left/Top/Width/Height and their setters, SetBounds, BoundsRect, ClientRect;
+//   for a top-level window Left/Top are screen coordinates and Width/Height
+//   include the frame. Align (alNone .. alClient) is applied by the parent,
+//   at once and whenever the parent's client area changes (see AlignLayout.h).
+// Looks
+//   Visible/Show/Hide, Enabled, Caption (the window text), Color (background
+//   of toolkit-painted windows), Font() (a change acts at once; ParentFont
+//   controls follow their parent's font until their own font is set), Cursor
+//   (shown over the client area; a change shows at once), Hint/ShowHint.
+// Painting
+//   Invalidate() asks for a repaint later (never paints synchronously);
+//   Update() paints what is invalid now; Repaint() = both.
+//   A toolkit-painted control returns true from PaintsItself() and overrides
+//   Paint(dc, dirty). dc is the PAINTSTRUCT's DC of the window itself: there
+//   is no back buffer here, a control that wants one draws into its own
+//   memory bitmap and copies it (the chart does). Background erasing is
+//   skipped for such controls, so the copy does not flicker.
+// Mouse
+//   OnMouseDown/OnMouseUp (Sender, Button, Shift, X, Y), OnMouseMove (Sender,
+//   Shift, X, Y), client coordinates; a double click comes as a mouse-down
+//   with ssDouble. OnMouseWheel (Sender, Shift, WheelDelta, MousePos in
+//   screen coordinates, Handled&). Derived controls override the virtual
+//   MouseDown/MouseMove/MouseUp/MouseWheel and call the base first, which
+//   raises the event; so user events always come before the control's own
+//   handling. CaptureMouse/ReleaseMouse/MouseCaptured.
+// Messages
+//   Every message reaches the virtual WndProc(msg, wParam, lParam); end an
+//   override with the base's WndProc, which ends in DefaultHandler (the
+//   class's own or the subclassed native procedure). The window procedure is
+//   noexcept: an error escaping WndProc goes to Application().Dispatch (the
+//   standard error box) and the message then gets its default handling.
+//   Toolkit windows are bound to their object at WM_NCCREATE; native controls
+//   (CreateParams names a system class) are subclassed with SetWindowSubclass
+//   right after creation. Notifications a native child sends its parent
+//   (WM_COMMAND, WM_NOTIFY, WM_CTLCOLOR*, WM_DRAWITEM) are handed back to the
+//   child object: CommandNotify, Notify, ControlColor, DrawItem.
+#include "AlignLayout.h"
+#include "Color.h"
+#include "Component.h"
+#include "Cursor.h"
+#include "Font.h"
+#include "Geometry.h"
+#include "ShiftState.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+#include <windows.h>
+
+using TMouseEvent =
+    std::function<void(TComponent& Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
+using TMouseMoveEvent = std::function<void(TComponent& Sender, TShiftState Shift, int X, int Y)>;
+using TMouseWheelEvent = std::function<void(TComponent& Sender, TShiftState Shift, int WheelDelta,
+                                            TPoint MousePos, bool& Handled)>;
+
+class TControl : public TComponent {
+public:
+    explicit TControl(TComponent* owner);
+    ~TControl() override;
+
+    TControl* Parent() const { return parent_; }
+    void SetParent(TControl* parent);
+    const std::vector<TControl*>& Controls() const { return controls_; }
+    HWND Handle();
+    bool HandleAllocated() const { return handle_ != nullptr; }
+    static TControl* FromHandle(HWND hwnd);
+
+    int Left() const { return bounds_.left; }
+    int Top() const { return bounds_.top; }
+    int Width() const { return bounds_.Width(); }
+    int Height() const { return bounds_.Height(); }
+    void SetLeft(int left) { SetBounds(left, Top(), Width(), Height()); }
+    void SetTop(int top) { SetBounds(Left(), top, Width(), Height()); }
+    void SetWidth(int width) { SetBounds(Left(), Top(), width, Height()); }
+    void SetHeight(int height) { SetBounds(Left(), Top(), Width(), height); }
+    virtual void SetBounds(int left, int top, int width, int height);
+    TRect BoundsRect() const { return bounds_; }
+    TRect ClientRect() const;
+    int ClientWidth() const { return ClientRect().Width(); }
+    int ClientHeight() const { return ClientRect().Height(); }
+
+    TAlign Align() const { return align_; }
+    void SetAlign(TAlign align);
+    bool Visible() const { return visible_; }
+    virtual void SetVisible(bool visible);
+    void Show() { SetVisible(true); }
+    void Hide() { SetVisible(false); }
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled);
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(std::string caption);
+    TColor Color() const { return color_; }
+    void SetColor(TColor color);
+    TFont& Font() { return font_; }
+    bool ParentFont() const { return parentFont_; }
+    void SetParentFont(bool parentFont);
+    TCursor Cursor() const { return cursor_; }
+    void SetCursor(TCursor cursor);
+    const std::string& Hint() const { return hint_; }
+    void SetHint(std::string hint);
+    bool ShowHint() const { return showHint_; }
+    void SetShowHint(bool showHint);
+
+    void Invalidate();
+    void Update();
+    void Repaint();
+
+    TPoint ScreenToClient(TPoint screen) const;
+    TPoint ClientToScreen(TPoint client) const;
+    void CaptureMouse();
+    void ReleaseMouse();
+    bool MouseCaptured() const;
+
+    // Lays out the aligned children again; the toolkit calls it when needed.
+    void Realign();
+
+    void SetOnMouseDown(TMouseEvent handler) { onMouseDown_ = std::move(handler); }
+    void SetOnMouseMove(TMouseMoveEvent handler) { onMouseMove_ = std::move(handler); }
+    void SetOnMouseUp(TMouseEvent handler) { onMouseUp_ = std::move(handler); }
+    void SetOnMouseWheel(TMouseWheelEvent handler) { onMouseWheel_ = std::move(handler); }
+
+protected:
+    struct TCreateParams {
+        std::wstring className; // empty: the toolkit's own window class
+        DWORD style = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+        DWORD exStyle = 0;
+        HWND owner = nullptr; // for top-level windows (no WS_CHILD)
+    };
+    virtual void CreateParams(TCreateParams& params);
+    // The window is new: push the state kept so far into it.
+    virtual void HandleCreated() {}
+    void DestroyHandle();
+
+    virtual LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam);
+
+    virtual bool PaintsItself() const { return false; }
+    virtual void Paint(HDC /*dc*/, const TRect& /*dirty*/) {}
+
+    virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+    virtual void MouseMove(TShiftState shift, int x, int y);
+    virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+    // true when the wheel was handled; otherwise the default handling runs.
+    virtual bool MouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos);
+
+    virtual bool CommandNotify(WORD /*code*/) { return false; }
+    virtual bool Notify(NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
+    virtual HBRUSH ControlColor(HDC /*dc*/) { return nullptr; }
+    virtual bool DrawItem(const DRAWITEMSTRUCT& /*item*/) { return false; }
+    // The window's size changed (after the children were realigned).
+    virtual void Resized() {}
+    // The area the aligned children share; the client area by default.
+    virtual TRect AlignArea() const { return ClientRect(); }
+
+    void SetWindowStyle(DWORD bits, bool on);
+    void Loaded() override;
+
+private:
+    static const wchar_t* ControlWindowClass();
+    static LRESULT CALLBACK OwnWindowProc(HWND hwnd, UINT msg, WPARAM wParam,
+                                          LPARAM lParam) noexcept;
+    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR id, DWORD_PTR data) noexcept;
+    void CreateHandle();
+    void Bind(HWND hwnd);
+    void SubclassNative(HWND hwnd);
+    void Unbind();
+    LRESULT Deliver(UINT msg, WPARAM wParam, LPARAM lParam) noexcept;
+    bool HandleCommonMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    void ReadBoundsFromWindow();
+    void ParentFontChanged();
+    void FontChanged();
+    void RequestParentRealign();
+
+    TControl* parent_ = nullptr;
+    std::vector<TControl*> controls_;
+    HWND handle_ = nullptr;
+    bool subclassed_ = false;
+    bool aligning_ = false;
+    bool adoptingFont_ = false;
+
+    TRect bounds_;
+    TAlign align_ = alNone;
+    bool visible_ = true;
+    bool enabled_ = true;
+    std::string caption_;
+    TColor color_ = clBtnFace;
+    TFont font_;
+    bool parentFont_ = true;
+    TCursor cursor_ = crDefault;
+    std::string hint_;
+    bool showHint_ = false;
+    GdiObject backgroundBrush_;
+
+    TMouseEvent onMouseDown_;
+    TMouseMoveEvent onMouseMove_;
+    TMouseEvent onMouseUp_;
+    TMouseWheelEvent onMouseWheel_;
+};

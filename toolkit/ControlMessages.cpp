@@ -1,0 +1,264 @@
+// The message side of TControl: the window procedures that lead every
+// message to the object, and the handling all controls share.
+#include "Control.h"
+
+#include "Application.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+namespace {
+constexpr wchar_t kObjectProperty[] = L"Tallyvane.Control";
+constexpr wchar_t kClassName[] = L"TallyvaneControl";
+constexpr UINT_PTR kSubclassId = 1;
+
+// EndPaint must follow BeginPaint even when the painting code fails, or the
+// window stays invalid and WM_PAINT (with its error box) comes back forever.
+class PaintScope {
+public:
+    explicit PaintScope(HWND hwnd) : hwnd_(hwnd) { dc_ = BeginPaint(hwnd_, &ps_); }
+    ~PaintScope() { EndPaint(hwnd_, &ps_); }
+    PaintScope(const PaintScope&) = delete;
+    PaintScope& operator=(const PaintScope&) = delete;
+    HDC Dc() const { return dc_; }
+    TRect Dirty() const {
+        return {ps_.rcPaint.left, ps_.rcPaint.top, ps_.rcPaint.right, ps_.rcPaint.bottom};
+    }
+
+private:
+    HWND hwnd_;
+    PAINTSTRUCT ps_{};
+    HDC dc_ = nullptr;
+};
+
+TShiftState MouseShift(WPARAM wParam) {
+    return ShiftStateOfMouseKeys(unsigned(GET_KEYSTATE_WPARAM(wParam)), GetKeyState(VK_MENU) < 0);
+}
+} // namespace
+
+const wchar_t* TControl::ControlWindowClass() {
+    static const bool registered = [] {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof wc;
+        wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
+        wc.lpfnWndProc = &TControl::OwnWindowProc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.lpszClassName = kClassName;
+        return RegisterClassExW(&wc) != 0;
+    }();
+    (void)registered;
+    return kClassName;
+}
+
+LRESULT CALLBACK TControl::OwnWindowProc(HWND hwnd, UINT msg, WPARAM wParam,
+                                         LPARAM lParam) noexcept {
+    if (msg == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        if (auto* self = static_cast<TControl*>(create->lpCreateParams))
+            self->Bind(hwnd);
+    }
+    if (TControl* self = FromHandle(hwnd))
+        return self->Deliver(msg, wParam, lParam);
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK TControl::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR /*id*/, DWORD_PTR data) noexcept {
+    if (auto* self = reinterpret_cast<TControl*>(data))
+        return self->Deliver(msg, wParam, lParam);
+    return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+TControl* TControl::FromHandle(HWND hwnd) {
+    return hwnd ? static_cast<TControl*>(GetPropW(hwnd, kObjectProperty)) : nullptr;
+}
+
+void TControl::Bind(HWND hwnd) {
+    handle_ = hwnd;
+    SetPropW(hwnd, kObjectProperty, this);
+}
+
+void TControl::SubclassNative(HWND hwnd) {
+    SetWindowSubclass(hwnd, &TControl::SubclassProc, kSubclassId,
+                      reinterpret_cast<DWORD_PTR>(this));
+    subclassed_ = true;
+}
+
+void TControl::Unbind() {
+    if (!handle_)
+        return;
+    if (subclassed_)
+        RemoveWindowSubclass(handle_, &TControl::SubclassProc, kSubclassId);
+    RemovePropW(handle_, kObjectProperty);
+    subclassed_ = false;
+    handle_ = nullptr;
+}
+
+LRESULT TControl::Deliver(UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
+    HWND hwnd = handle_;
+    LRESULT result = 0;
+    bool handled = false;
+    Application().Dispatch([&] {
+        result = WndProc(msg, wParam, lParam);
+        handled = true;
+    });
+    if (!handled) {
+        // The error has been shown; the message still needs an answer.
+        try {
+            result = DefaultHandler(msg, wParam, lParam);
+        } catch (...) {
+        }
+    }
+    if (msg == WM_NCDESTROY && handle_ == hwnd)
+        Unbind();
+    return result;
+}
+
+LRESULT TControl::DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (subclassed_)
+        return DefSubclassProc(handle_, msg, wParam, lParam);
+    return DefWindowProcW(handle_, msg, wParam, lParam);
+}
+
+LRESULT TControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (HandleCommonMessage(msg, wParam, lParam, result))
+        return result;
+    return DefaultHandler(msg, wParam, lParam);
+}
+
+bool TControl::HandleCommonMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (msg) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK: {
+        TMouseButton button = (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK)   ? mbLeft
+                              : (msg == WM_RBUTTONDOWN || msg == WM_RBUTTONDBLCLK) ? mbRight
+                                                                                   : mbMiddle;
+        TShiftState shift = MouseShift(wParam);
+        if (msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK)
+            shift |= ssDouble;
+        MouseDown(button, shift, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        return false;
+    }
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP: {
+        TMouseButton button = msg == WM_LBUTTONUP   ? mbLeft
+                              : msg == WM_RBUTTONUP ? mbRight
+                                                    : mbMiddle;
+        MouseUp(button, MouseShift(wParam), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        return false;
+    }
+    case WM_MOUSEMOVE:
+        MouseMove(MouseShift(wParam), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        return false;
+    case WM_MOUSEWHEEL:
+        if (MouseWheel(MouseShift(wParam), GET_WHEEL_DELTA_WPARAM(wParam),
+                       {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) {
+            result = 0;
+            return true;
+        }
+        return false;
+    case WM_SETCURSOR:
+        if (reinterpret_cast<HWND>(wParam) == handle_ && LOWORD(lParam) == HTCLIENT &&
+            cursor_ != crDefault) {
+            ::SetCursor(LoadCursorOf(cursor_));
+            result = TRUE;
+            return true;
+        }
+        return false;
+    case WM_ERASEBKGND:
+        if (subclassed_)
+            return false;
+        if (!PaintsItself()) {
+            if (!backgroundBrush_)
+                backgroundBrush_.Reset(CreateSolidBrush(ColorToRGB(color_)));
+            RECT r;
+            GetClientRect(handle_, &r);
+            FillRect(reinterpret_cast<HDC>(wParam), &r,
+                     static_cast<HBRUSH>(backgroundBrush_.Get()));
+        }
+        result = 1;
+        return true;
+    case WM_PAINT:
+        if (subclassed_)
+            return false;
+        {
+            PaintScope paint(handle_);
+            if (PaintsItself())
+                Paint(paint.Dc(), paint.Dirty());
+        }
+        result = 0;
+        return true;
+    case WM_WINDOWPOSCHANGED:
+        ReadBoundsFromWindow();
+        return false;
+    case WM_SIZE:
+        Realign();
+        Resized();
+        return false;
+    case WM_COMMAND:
+        if (lParam != 0)
+            if (TControl* child = FromHandle(reinterpret_cast<HWND>(lParam));
+                child && child != this && child->CommandNotify(HIWORD(wParam))) {
+                result = 0;
+                return true;
+            }
+        return false;
+    case WM_NOTIFY: {
+        auto* header = reinterpret_cast<NMHDR*>(lParam);
+        if (TControl* child = FromHandle(header->hwndFrom);
+            child && child != this && child->Notify(*header, result))
+            return true;
+        return false;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+        if (TControl* child = FromHandle(reinterpret_cast<HWND>(lParam)); child && child != this)
+            if (HBRUSH brush = child->ControlColor(reinterpret_cast<HDC>(wParam))) {
+                result = reinterpret_cast<LRESULT>(brush);
+                return true;
+            }
+        return false;
+    case WM_DRAWITEM: {
+        auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+        if (TControl* child = FromHandle(item->hwndItem);
+            child && child != this && child->DrawItem(*item)) {
+            result = TRUE;
+            return true;
+        }
+        return false;
+    }
+    default:
+        return false;
+    }
+}
+
+void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    if (onMouseDown_)
+        onMouseDown_(*this, button, shift, x, y);
+}
+
+void TControl::MouseMove(TShiftState shift, int x, int y) {
+    if (onMouseMove_)
+        onMouseMove_(*this, shift, x, y);
+}
+
+void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    if (onMouseUp_)
+        onMouseUp_(*this, button, shift, x, y);
+}
+
+bool TControl::MouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) {
+    bool handled = false;
+    if (onMouseWheel_)
+        onMouseWheel_(*this, shift, wheelDelta, mousePos, handled);
+    return handled;
+}
