@@ -98,8 +98,8 @@ void TCustomBarSeries::DrawValues(ChartCanvas& canvas) {
         const double origin = Origin(i);
         const double top = multiBar_ == mbStacked ? origin + YAt(i) : YAt(i);
         const int x = horizontal.PixelOfValue(XAt(i));
-        const ChartPoint a{x - half, vertical.PixelOfValue(top)};
-        const ChartPoint b{x + half, vertical.PixelOfValue(origin)};
+        const TPoint a{x - half, vertical.PixelOfValue(top)};
+        const TPoint b{x + half, vertical.PixelOfValue(origin)};
         if (!DrawablePixel(a) || !DrawablePixel(b))
             continue;
         canvas.SetBrush(
@@ -109,7 +109,7 @@ void TCustomBarSeries::DrawValues(ChartCanvas& canvas) {
     }
 }
 
-void TCustomBarSeries::DrawLegendShape(ChartCanvas& canvas, const ChartRect& box) const {
+void TCustomBarSeries::DrawLegendShape(ChartCanvas& canvas, const TRect& box) const {
     barPen_.Apply(canvas);
     canvas.SetBrush(ChartColorToRGB(SeriesColor()), barBrush_.Style());
     canvas.Rectangle(box);

@@ -37,7 +37,7 @@ public:
     double HighestY() const override;
     double LowestY() const override;
     void DrawValues(ChartCanvas& canvas) override;
-    void DrawLegendShape(ChartCanvas& canvas, const ChartRect& box) const override;
+    void DrawLegendShape(ChartCanvas& canvas, const TRect& box) const override;
     bool IsKindOf(const TChartSeries& other) const override;
 
 private:

@@ -24,13 +24,14 @@ TChartAxis::TChartAxis(TCustomAxisPanel& chart, bool horizontal, bool otherSide)
     scale_.horizontal = horizontal;
     auto changed = [this] { Changed(); };
     for (TChartPersistent* part :
-         {static_cast<TChartPersistent*>(&labelsFont_), static_cast<TChartPersistent*>(&title_),
-          static_cast<TChartPersistent*>(&title_.Font()), static_cast<TChartPersistent*>(&axisPen_),
+         {static_cast<TChartPersistent*>(&title_), static_cast<TChartPersistent*>(&axisPen_),
           static_cast<TChartPersistent*>(&grid_), static_cast<TChartPersistent*>(&ticks_),
           static_cast<TChartPersistent*>(&ticksInner_),
           static_cast<TChartPersistent*>(&minorTicks_),
           static_cast<TChartPersistent*>(&minorGrid_)})
         part->SetOnChange(changed);
+    labelsFont_.SetOnChange(changed);
+    title_.Font().SetOnChange(changed);
     labelValues_.reserve(2000);
     tickPixels_.reserve(2000);
 }

@@ -144,12 +144,12 @@ public:
 
     // Paint steps, in the order the chart calls them.
     void AdjustRange();
-    void ReserveSpace(ChartCanvas& canvas, ChartRect& plot);
-    void SetPositions(const ChartRect& plot);
-    void Draw(ChartCanvas& canvas, const ChartRect& plot);
+    void ReserveSpace(ChartCanvas& canvas, TRect& plot);
+    void SetPositions(const TRect& plot);
+    void Draw(ChartCanvas& canvas, const TRect& plot);
     // The rectangle a click on the axis hits: its length, from the axis line
     // (3 pixels wider on that side) to the label row.
-    ChartRect ClickRect() const;
+    TRect ClickRect() const;
 
 private:
     TAxisLabelStyle ResolvedLabelStyle() const;
@@ -159,8 +159,8 @@ private:
     int FontHeight(ChartCanvas& canvas, const TChartFont& font, int angle = 0) const;
     void DrawTitle(ChartCanvas& canvas);
     void DrawLabel(ChartCanvas& canvas, int tick, const std::string& text, int fontHeight);
-    void DrawTicks(ChartCanvas& canvas, const ChartRect& plot);
-    void DrawMinorTicks(ChartCanvas& canvas, const ChartRect& plot);
+    void DrawTicks(ChartCanvas& canvas, const TRect& plot);
+    void DrawMinorTicks(ChartCanvas& canvas, const TRect& plot);
     void TickLine(ChartCanvas& canvas, int pos, int from, int length) const;
     std::string FormatLabel(double value, bool eventAttached);
     void CheckRange(double minimum, double maximum, bool changingMinimum) const;

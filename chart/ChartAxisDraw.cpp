@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-void TChartAxis::Draw(ChartCanvas& canvas, const ChartRect& plot) {
+void TChartAxis::Draw(ChartCanvas& canvas, const TRect& plot) {
     DrawTitle(canvas);
 
     tickPixels_.clear();
@@ -155,7 +155,7 @@ void TChartAxis::TickLine(ChartCanvas& canvas, int pos, int from, int length) co
         canvas.Line(a, pos, b, pos);
 }
 
-void TChartAxis::DrawTicks(ChartCanvas& canvas, const ChartRect& plot) {
+void TChartAxis::DrawTicks(ChartCanvas& canvas, const TRect& plot) {
     if (tickPixels_.empty())
         return;
     if (ticks_.Visible() && tickLength_ > 0) {
@@ -190,7 +190,7 @@ void TChartAxis::DrawTicks(ChartCanvas& canvas, const ChartRect& plot) {
     }
 }
 
-void TChartAxis::DrawMinorTicks(ChartCanvas& canvas, const ChartRect& plot) {
+void TChartAxis::DrawMinorTicks(ChartCanvas& canvas, const TRect& plot) {
     const bool ticksShown = minorTicks_.Visible() && minorTickLength_ > 0;
     const bool gridShown = minorGrid_.Visible();
     if ((!ticksShown && !gridShown) || tickPixels_.empty() || minorTickCount_ <= 0)

@@ -73,7 +73,7 @@ int TChartAxis::WidestLabel(ChartCanvas& canvas) {
     return widest + canvas.TextExtent(" ").cx;
 }
 
-void TChartAxis::ReserveSpace(ChartCanvas& canvas, ChartRect& plot) {
+void TChartAxis::ReserveSpace(ChartCanvas& canvas, TRect& plot) {
     SetPositions(plot);
     const bool horizontal = Horizontal();
     // Takes `size` pixels off the plot on this axis's side and returns the
@@ -105,7 +105,7 @@ void TChartAxis::ReserveSpace(ChartCanvas& canvas, ChartRect& plot) {
     take(tickSpace);
 }
 
-void TChartAxis::SetPositions(const ChartRect& plot) {
+void TChartAxis::SetPositions(const TRect& plot) {
     if (Horizontal()) {
         int width = plot.Width();
         scale_.startPos = plot.left + RoundHalfEven(width * startPosition_ / 100.0);
@@ -121,7 +121,7 @@ void TChartAxis::SetPositions(const ChartRect& plot) {
     }
 }
 
-ChartRect TChartAxis::ClickRect() const {
+TRect TChartAxis::ClickRect() const {
     if (Horizontal()) {
         if (otherSide_)
             return {scale_.startPos, std::min(posLabels_, posAxis_), scale_.endPos, posAxis_ + 3};

@@ -2,6 +2,7 @@
 
 #include "ChartColor.h"
 #include "ChartGeometry.h"
+#include "toolkit/Font.h"
 
 #include <string>
 #include <string_view>
@@ -10,20 +11,14 @@ enum class ChartPenStyle { Solid, Dash, Dot, DashDot, DashDotDot, Clear };
 enum class ChartPenMode { Copy, NotXor };
 enum class ChartBrushStyle { Solid, Clear };
 
-enum ChartFontStyle : unsigned {
-    fsBold = 1,
-    fsItalic = 2,
-    fsUnderline = 4,
-    fsStrikeOut = 8,
-};
-
 // Everything that selects a font: the canvas makes (and caches) the platform
 // font from it. Height as the toolkit has it: negative = character height in
-// pixels, positive = cell height. Angle in degrees, counter-clockwise.
+// pixels, positive = cell height. Style: the toolkit's fsBold etc. Angle in
+// degrees, counter-clockwise.
 struct ChartFontSpec {
     std::string name = "Tahoma";
     int height = -11;
-    unsigned style = 0;
+    TFontStyles style = 0;
     TColor color = 0;
     int angle = 0;
     friend bool operator==(const ChartFontSpec&, const ChartFontSpec&) = default;
@@ -49,14 +44,14 @@ public:
     virtual void TextAt(int x, int y, std::string_view text) = 0;
 
     // Outline with the pen, fill with the brush.
-    virtual void Rectangle(const ChartRect& rect) = 0;
-    virtual void Ellipse(const ChartRect& rect) = 0;
-    virtual void Polygon(const ChartPoint* points, int count) = 0;
+    virtual void Rectangle(const TRect& rect) = 0;
+    virtual void Ellipse(const TRect& rect) = 0;
+    virtual void Polygon(const TPoint* points, int count) = 0;
     virtual void Line(int x0, int y0, int x1, int y1) = 0;
     // A solid fill of exactly `rect`, no outline (pattern fill).
-    virtual void FillRect(const ChartRect& rect, TColor color) = 0;
+    virtual void FillRect(const TRect& rect, TColor color) = 0;
 
     // Drawing outside `rect` is dropped until UnClip.
-    virtual void ClipRect(const ChartRect& rect) = 0;
+    virtual void ClipRect(const TRect& rect) = 0;
     virtual void UnClip() = 0;
 };

@@ -1,12 +1,11 @@
 #pragma once
 
-// Pixel geometry of the chart: client coordinates, right and bottom edges
-// exclusive as GDI has them, unless a caller says otherwise.
-struct ChartPoint {
-    int x = 0;
-    int y = 0;
-    friend bool operator==(const ChartPoint&, const ChartPoint&) = default;
-};
+#include "toolkit/Geometry.h"
+
+// The chart's pixel geometry on the toolkit's TPoint and TRect. The plot
+// rectangle is the one exception to their half-open rule: its right and
+// bottom edge are plot pixels (the back wall's frame lies on them), so the
+// chart's tests of it include all four edges.
 
 struct ChartSize {
     int cx = 0;
@@ -14,23 +13,15 @@ struct ChartSize {
     friend bool operator==(const ChartSize&, const ChartSize&) = default;
 };
 
-struct ChartRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-    int CentreX() const { return (left + right) / 2; }
-    int CentreY() const { return (top + bottom) / 2; }
-    // Edges included on all four sides: the plot rectangle's hit and
-    // panning tests treat its border pixels as inside.
-    bool ContainsInclusive(int x, int y) const {
-        return x >= left && x <= right && y >= top && y <= bottom;
-    }
-    ChartRect Inflated(int dx, int dy) const {
-        return {left - dx, top - dy, right + dx, bottom + dy};
-    }
-    friend bool operator==(const ChartRect&, const ChartRect&) = default;
-};
+inline int CentreX(const TRect& r) {
+    return (r.left + r.right) / 2;
+}
+inline int CentreY(const TRect& r) {
+    return (r.top + r.bottom) / 2;
+}
+inline bool ContainsInclusive(const TRect& r, int x, int y) {
+    return x >= r.left && x <= r.right && y >= r.top && y <= r.bottom;
+}
+inline TRect Inflated(const TRect& r, int dx, int dy) {
+    return {r.left - dx, r.top - dy, r.right + dx, r.bottom + dy};
+}

@@ -2,9 +2,9 @@
 
 #include "GradientRings.h"
 
-void TChartGradient::Draw(ChartCanvas& canvas, const ChartRect& bounds) const {
+void TChartGradient::Draw(ChartCanvas& canvas, const TRect& bounds) const {
     ForEachGradientStrip(bounds, ChartColorToRGB(startColor_), ChartColorToRGB(endColor_),
-                         [&](const ChartRect& strip, TColor colour) {
+                         [&](const TRect& strip, TColor colour) {
                              if (strip.Width() > 0 && strip.Height() > 0)
                                  canvas.FillRect(strip, colour);
                          });

@@ -26,7 +26,7 @@ public:
     TColor EndColor() const { return endColor_; }
     void SetEndColor(TColor color) { Store(endColor_, color); }
 
-    void Draw(ChartCanvas& canvas, const ChartRect& bounds) const;
+    void Draw(ChartCanvas& canvas, const TRect& bounds) const;
 
 private:
     bool visible_ = false;

@@ -34,7 +34,7 @@ std::string TChartLegend::ItemText(const TChartSeries& series, int index) {
 }
 
 void TChartLegend::Draw(ChartCanvas& canvas, const std::vector<TChartSeries*>& series,
-                        int boundsWidth, ChartRect& plot) {
+                        int boundsWidth, TRect& plot) {
     layout_ = {};
     items_.clear();
     for (const TChartSeries* s : series)
@@ -62,7 +62,7 @@ void TChartLegend::Draw(ChartCanvas& canvas, const std::vector<TChartSeries*>& s
     if (layout_.columns == 0)
         return;
 
-    const ChartRect box = layout_.rect.Inflated(measures.framePenWidth, measures.framePenWidth);
+    const TRect box = Inflated(layout_.rect, measures.framePenWidth, measures.framePenWidth);
     if (shadowSize_ > 0)
         canvas.FillRect({box.left + shadowSize_, box.top + shadowSize_, box.right + shadowSize_,
                          box.bottom + shadowSize_},
@@ -75,7 +75,7 @@ void TChartLegend::Draw(ChartCanvas& canvas, const std::vector<TChartSeries*>& s
     for (int k = 0; k < shown; ++k) {
         canvas.SetFont(font_.Spec());
         canvas.SetBrush(clWhite, ChartBrushStyle::Clear);
-        ChartPoint text = layout_.TextOrigin(k);
+        TPoint text = layout_.TextOrigin(k);
         canvas.TextAt(text.x, text.y, ItemText(*items_[size_t(k)], k));
         items_[size_t(k)]->DrawLegendShape(canvas, layout_.ColorBox(k));
     }

@@ -51,12 +51,12 @@ public:
 
     // The legend of the last paint (columns 0: none).
     const LegendLayout& Layout() const { return layout_; }
-    ChartRect Rect() const { return layout_.rect; }
+    TRect Rect() const { return layout_.rect; }
 
     // Lays out and draws the legend over `plot`, then moves the plot's top
     // edge below it. `series` is the chart's list.
     void Draw(ChartCanvas& canvas, const std::vector<TChartSeries*>& series, int boundsWidth,
-              ChartRect& plot);
+              TRect& plot);
 
     // Item text: title, else component name, else "Series " + index.
     static std::string ItemText(const TChartSeries& series, int index);

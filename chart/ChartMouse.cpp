@@ -32,8 +32,7 @@
 // The user's OnMouseDown, OnMouseMove and OnMouseUp run before any of this.
 
 void TCustomChart::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-    if (onMouseDown_)
-        onMouseDown_(*this, button, shift, x, y);
+    TControl::MouseDown(button, shift, x, y);
     if (zoom_.active || panning_.active)
         return;
     if (cancelMouse_) {
@@ -59,19 +58,19 @@ void TCustomChart::MouseDown(TMouseButton button, TShiftState shift, int x, int 
     }
     if (part == Part::None)
         for (TChartAxis* candidate : AxisList())
-            if (candidate->IsVisible() && candidate->ClickRect().ContainsInclusive(x, y)) {
+            if (candidate->IsVisible() && ContainsInclusive(candidate->ClickRect(), x, y)) {
                 part = Part::Axis;
                 axis = candidate;
                 break;
             }
-    if (part == Part::None && titleRect_.Width() > 0 && titleRect_.ContainsInclusive(x, y))
+    if (part == Part::None && titleRect_.Width() > 0 && ContainsInclusive(titleRect_, x, y))
         part = Part::Title;
-    if (part == Part::None && footRect_.Width() > 0 && footRect_.ContainsInclusive(x, y))
+    if (part == Part::None && footRect_.Width() > 0 && ContainsInclusive(footRect_, x, y))
         part = Part::Foot;
-    if (part == Part::None && AnyActiveSeries() && PlotRect().ContainsInclusive(x, y))
+    if (part == Part::None && AnyActiveSeries() && ContainsInclusive(PlotRect(), x, y))
         part = Part::Plot;
     if (part == Part::None && legend_.Layout().columns > 0 &&
-        legend_.Rect().ContainsInclusive(x, y))
+        ContainsInclusive(legend_.Rect(), x, y))
         part = Part::Legend;
 
     switch (part) {
@@ -121,8 +120,7 @@ void TCustomChart::StartZoomPanning(TMouseButton button, int x, int y) {
 }
 
 void TCustomChart::MouseMove(TShiftState shift, int x, int y) {
-    if (onMouseMove_)
-        onMouseMove_(*this, shift, x, y);
+    TControl::MouseMove(shift, x, y);
     if (zoom_.active) {
         if (x == zoom_.x1 && y == zoom_.y1)
             return;
@@ -138,7 +136,7 @@ void TCustomChart::MouseMove(TShiftState shift, int x, int y) {
         return;
     }
     if (panning_.active) {
-        if (!PlotRect().ContainsInclusive(x, y)) {
+        if (!ContainsInclusive(PlotRect(), x, y)) {
             panning_.active = false;
             return;
         }
@@ -196,8 +194,7 @@ bool TCustomChart::Pan(bool horizontal, int from, int to) {
 }
 
 void TCustomChart::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-    if (onMouseUp_)
-        onMouseUp_(*this, button, shift, x, y);
+    TControl::MouseUp(button, shift, x, y);
     if (zoom_.active && button == mbLeft) {
         zoom_.active = false;
         if (ChartCanvas* canvas = Canvas()) {
@@ -218,7 +215,14 @@ void TCustomChart::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
     panning_.active = false;
 }
 
-void TCustomChart::MouseWheel(bool down) {
+bool TCustomChart::MouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) {
+    TControl::MouseWheel(shift, wheelDelta, mousePos);
+    if (wheelDelta != 0)
+        WheelScroll(wheelDelta < 0);
+    return true;
+}
+
+void TCustomChart::WheelScroll(bool down) {
     // Not a pan: neither AllowPanning nor OnAllowScroll has a say.
     for (TChartAxis* axis : {&LeftAxis(), &RightAxis()}) {
         const double shift = 0.03 * (axis->Maximum() - axis->Minimum()) * (down ? 1 : -1);

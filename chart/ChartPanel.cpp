@@ -4,13 +4,9 @@
 
 #include <windows.h>
 
-ChartPanel::ChartPanel(TComponent* owner) : TComponent(owner) {
+ChartPanel::ChartPanel(TComponent* owner) : TControl(owner) {
+    SetBounds(0, 0, 400, 250);
     gradient_.SetOnChange([this] { Invalidate(); });
-}
-
-void ChartPanel::SetClientSize(int width, int height) {
-    Store(width_, width < 0 ? 0 : width);
-    Store(height_, height < 0 ? 0 : height);
 }
 
 int ChartPanel::BorderWidth() const {
@@ -27,13 +23,13 @@ void ChartPanel::Repaint() {
         repaintHook_();
 }
 
-ChartPoint ChartPanel::CursorClientPos() const {
+TPoint ChartPanel::CursorClientPos() const {
     POINT p{};
     GetCursorPos(&p);
     return {p.x, p.y};
 }
 
-ChartRect ChartPanel::MarginRect(const ChartRect& bounds) const {
+TRect ChartPanel::MarginRect(const TRect& bounds) const {
     const int border = BorderWidth();
     const int w = bounds.Width();
     const int h = bounds.Height();
@@ -43,7 +39,7 @@ ChartRect ChartPanel::MarginRect(const ChartRect& bounds) const {
             bounds.bottom - border - MulDivRound(marginBottom_, h, 100)};
 }
 
-void ChartPanel::DrawBevel(ChartCanvas& canvas, ChartRect& r, TBevelCut cut) const {
+void ChartPanel::DrawBevel(ChartCanvas& canvas, TRect& r, TBevelCut cut) const {
     if (cut == bvNone)
         return;
     const TColor shadow = ChartColorToRGB(clBtnShadow);
@@ -57,16 +53,16 @@ void ChartPanel::DrawBevel(ChartCanvas& canvas, ChartRect& r, TBevelCut cut) con
             canvas.FillRect({r.left, r.bottom - 1, r.right, r.bottom}, bottomRight);
             canvas.FillRect({r.right - 1, r.top, r.right, r.bottom}, bottomRight);
         }
-        r = r.Inflated(-1, -1);
+        r = Inflated(r, -1, -1);
     }
 }
 
-void ChartPanel::DrawBackground(ChartCanvas& canvas, const ChartRect& bounds) const {
+void ChartPanel::DrawBackground(ChartCanvas& canvas, const TRect& bounds) const {
     if (gradient_.Visible())
         gradient_.Draw(canvas, bounds);
     else
-        canvas.FillRect(bounds, ChartColorToRGB(color_));
-    ChartRect frame = bounds;
+        canvas.FillRect(bounds, ChartColorToRGB(Color()));
+    TRect frame = bounds;
     DrawBevel(canvas, frame, bevelOuter_);
     DrawBevel(canvas, frame, bevelInner_);
 }

@@ -2,8 +2,7 @@
 
 #include "ChartCanvas.h"
 #include "ChartGradient.h"
-#include "ChartMouse.h"
-#include "toolkit/Component.h"
+#include "toolkit/Control.h"
 
 #include <functional>
 
@@ -28,22 +27,19 @@ struct TZoomPanningRecord {
     }
 };
 
-// The chart's panel: size, margins, background and bevels, the zoom and
-// panning records, and how a change reaches the screen. A change only asks
-// for a repaint (Invalidate); Repaint paints at once, for the frames of an
-// animated zoom. Until the chart lives in a window both go to hooks, which
-// is also how tests and off-screen painting drive it.
-class ChartPanel : public TComponent {
+// The chart's panel: a control with margins, background and bevels, the
+// zoom and panning records, and the way a change reaches the screen. A change
+// only asks for a repaint (Invalidate); Repaint paints at once, for the
+// frames of an animated zoom. Observers may watch both (tests, off-screen
+// painting); the window, once there is one, gets them as well.
+class ChartPanel : public TControl {
 public:
     explicit ChartPanel(TComponent* owner = nullptr);
 
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-    void SetClientSize(int width, int height);
-    ChartRect ClientRect() const { return {0, 0, width_, height_}; }
+    // The area the chart draws on: the client area at the origin.
+    TRect ChartBounds() const { return {0, 0, ClientWidth(), ClientHeight()}; }
+    void SetClientSize(int width, int height) { SetBounds(Left(), Top(), width, height); }
 
-    TColor Color() const { return color_; }
-    void SetColor(TColor color) { Store(color_, color); }
     TChartGradient& Gradient() { return gradient_; }
     int MarginLeft() const { return marginLeft_; }
     void SetMarginLeft(int percent) { Store(marginLeft_, percent); }
@@ -62,10 +58,11 @@ public:
     // The frame the bevels take inside the bounds.
     int BorderWidth() const;
 
-    // Repaint requests.
-    virtual void Invalidate();
-    virtual void Repaint();
+    // Repaint requests: later (Invalidate) or now (Repaint).
+    void Invalidate();
+    void Repaint();
     void SetInvalidateHook(std::function<void()> hook) { invalidateHook_ = std::move(hook); }
+    // With a repaint hook, Repaint calls it instead of painting the window.
     void SetRepaintHook(std::function<void()> hook) { repaintHook_ = std::move(hook); }
 
     // The surface that holds the last painted picture, for drawing over it
@@ -73,11 +70,8 @@ public:
     ChartCanvas* Canvas() const { return canvas_; }
     void SetCanvas(ChartCanvas* canvas) { canvas_ = canvas; }
 
-    TCursor Cursor() const { return cursor_; }
-    virtual void SetCursor(TCursor cursor) { cursor_ = cursor; }
-
     // Where the mouse pointer is, in client pixels.
-    virtual ChartPoint CursorClientPos() const;
+    TPoint CursorClientPos() const;
 
 protected:
     template <typename T, typename V> void Store(T& field, V value) {
@@ -86,18 +80,15 @@ protected:
             Invalidate();
         }
     }
-    void DrawBackground(ChartCanvas& canvas, const ChartRect& bounds) const;
-    ChartRect MarginRect(const ChartRect& bounds) const;
+    void DrawBackground(ChartCanvas& canvas, const TRect& bounds) const;
+    TRect MarginRect(const TRect& bounds) const;
 
     TZoomPanningRecord zoom_;
     TZoomPanningRecord panning_;
 
 private:
-    void DrawBevel(ChartCanvas& canvas, ChartRect& rect, TBevelCut cut) const;
+    void DrawBevel(ChartCanvas& canvas, TRect& rect, TBevelCut cut) const;
 
-    int width_ = 400;
-    int height_ = 250;
-    TColor color_ = clBtnFace;
     TChartGradient gradient_;
     int marginLeft_ = 3;
     int marginTop_ = 4;
@@ -109,5 +100,4 @@ private:
     std::function<void()> invalidateHook_;
     std::function<void()> repaintHook_;
     ChartCanvas* canvas_ = nullptr;
-    TCursor cursor_ = crDefault;
 };

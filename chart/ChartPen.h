@@ -56,27 +56,17 @@ private:
     ChartBrushStyle style_;
 };
 
-class TChartFont : public TChartPersistent {
+// The font of a chart part: the toolkit's font with the chart's defaults.
+class TChartFont : public TFont {
 public:
-    TChartFont() = default;
-
-    const std::string& Name() const { return spec_.name; }
-    void SetName(std::string name) { Store(spec_.name, std::move(name)); }
-    int Height() const { return spec_.height; }
-    void SetHeight(int height) { Store(spec_.height, height); }
-    unsigned Style() const { return spec_.style; }
-    void SetStyle(unsigned style) { Store(spec_.style, style); }
-    TColor Color() const { return spec_.color; }
-    void SetColor(TColor color) { Store(spec_.color, color); }
+    TChartFont() {
+        SetName("Tahoma");
+        SetHeight(-11);
+        SetColor(clBlack);
+    }
 
     // The font as a canvas selects it, turned by `angle` degrees.
     ChartFontSpec Spec(int angle = 0) const {
-        ChartFontSpec spec = spec_;
-        spec.color = ChartColorToRGB(spec.color);
-        spec.angle = angle % 360;
-        return spec;
+        return {Name(), Height(), Style(), ChartColorToRGB(Color()), angle % 360};
     }
-
-private:
-    ChartFontSpec spec_;
 };

@@ -157,7 +157,7 @@ void TChartSeries::CalcVisibleRange() {
 int TChartSeries::PointAtCursor() const {
     if (!chart_)
         return -1;
-    ChartPoint p = chart_->CursorClientPos();
+    TPoint p = chart_->CursorClientPos();
     return PointAtPixel(p.x, p.y);
 }
 

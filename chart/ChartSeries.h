@@ -2,7 +2,8 @@
 
 #include "ChartCanvas.h"
 #include "ChartColor.h"
-#include "ChartMouse.h"
+#include "toolkit/Cursor.h"
+#include "toolkit/ShiftState.h"
 #include "ChartValueList.h"
 #include "toolkit/Component.h"
 
@@ -104,7 +105,7 @@ public:
     int FirstVisible() const { return firstVisible_; }
     int LastVisible() const { return lastVisible_; }
     virtual void DrawValues(ChartCanvas&) {}
-    virtual void DrawLegendShape(ChartCanvas&, const ChartRect&) const {}
+    virtual void DrawLegendShape(ChartCanvas&, const TRect&) const {}
 
     // Hit test in client pixels over the last drawing: a point index or -1.
     virtual int PointAtPixel(int, int) const { return -1; }

@@ -53,16 +53,16 @@ public:
 
     // The plot rectangle of the last paint; its right and bottom edge are
     // the last pixels of the plot (the back wall is drawn on them).
-    const ChartRect& PlotRect() const { return plot_; }
+    const TRect& PlotRect() const { return plot_; }
 
     // The whole picture, in the order: background, legend, axis layout,
     // back wall, axes, series, zoom rectangle.
-    void Paint(ChartCanvas& canvas);
+    void Draw(ChartCanvas& canvas);
 
 protected:
     // Steps the chart above fills in.
-    virtual void DrawTitlesAndLegend(ChartCanvas&, ChartRect&) {}
-    virtual void DrawBackWall(ChartCanvas&, const ChartRect&) {}
+    virtual void DrawTitlesAndLegend(ChartCanvas&, TRect&) {}
+    virtual void DrawBackWall(ChartCanvas&, const TRect&) {}
     virtual void DrawAfterSeries(ChartCanvas&) {}
 
 private:
@@ -81,5 +81,5 @@ private:
     bool view3DWalls_ = true;
     GetAxisLabelEvent onGetAxisLabel_;
     NumberSeparators separators_;
-    ChartRect plot_;
+    TRect plot_;
 };

@@ -2,9 +2,9 @@
 
 #include "ChartSeries.h"
 
-void TCustomAxisPanel::Paint(ChartCanvas& canvas) {
-    const ChartRect bounds = ClientRect();
-    ChartRect plot = MarginRect(bounds);
+void TCustomAxisPanel::Draw(ChartCanvas& canvas) {
+    const TRect bounds = ChartBounds();
+    TRect plot = MarginRect(bounds);
 
     DrawBackground(canvas, bounds);
     DrawTitlesAndLegend(canvas, plot);

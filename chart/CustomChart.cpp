@@ -19,7 +19,7 @@ bool TCustomChart::AnyActiveSeries() const {
     return false;
 }
 
-void TCustomChart::DrawTitlesAndLegend(ChartCanvas& canvas, ChartRect& plot) {
+void TCustomChart::DrawTitlesAndLegend(ChartCanvas& canvas, TRect& plot) {
     // Title and foot: one line each, centred, when shown and not empty.
     titleRect_ = footRect_ = {};
     for (TChartTitle* block : {&title_, &foot_}) {
@@ -30,7 +30,7 @@ void TCustomChart::DrawTitlesAndLegend(ChartCanvas& canvas, ChartRect& plot) {
         ChartSize size = canvas.TextExtent(block->Text());
         const bool top = block == &title_;
         const int y = top ? plot.top : plot.bottom - size.cy;
-        const int x = plot.CentreX() - size.cx / 2;
+        const int x = CentreX(plot) - size.cx / 2;
         canvas.TextAt(x, y, block->Text());
         (top ? titleRect_ : footRect_) = {x, y, x + size.cx, y + size.cy};
         if (top)
@@ -39,12 +39,12 @@ void TCustomChart::DrawTitlesAndLegend(ChartCanvas& canvas, ChartRect& plot) {
             plot.bottom -= size.cy + 4;
     }
     if (legend_.Visible() && AnyActiveSeries())
-        legend_.Draw(canvas, SeriesList(), ClientRect().Width(), plot);
+        legend_.Draw(canvas, SeriesList(), ChartBounds().Width(), plot);
     else
         legend_.Draw(canvas, {}, 0, plot); // clears the last layout
 }
 
-void TCustomChart::DrawBackWall(ChartCanvas& canvas, const ChartRect& plot) {
+void TCustomChart::DrawBackWall(ChartCanvas& canvas, const TRect& plot) {
     backWall_.pen.Apply(canvas, clBlack);
     backWall_.brush.Apply(canvas, clWhite);
     canvas.Rectangle({plot.left, plot.top, plot.right + 1, plot.bottom + 1});

@@ -19,13 +19,8 @@ struct TChartWall {
 // rectangle zoom, zoom by percent with undo, panning and wheel scrolling.
 class TCustomChart : public TCustomAxisPanel {
 public:
-    using NotifyEvent = std::function<void(TCustomChart& sender)>;
     using AllowScrollEvent =
         std::function<void(TChartAxis& sender, double& aMin, double& aMax, bool& allowScroll)>;
-    using MouseEvent = std::function<void(TCustomChart& sender, TMouseButton button,
-                                          TShiftState shift, int x, int y)>;
-    using MouseMoveEvent =
-        std::function<void(TCustomChart& sender, TShiftState shift, int x, int y)>;
     using ClickSeriesEvent = std::function<void(TCustomChart& sender, TChartSeries& series,
                                                 int valueIndex, TMouseButton button)>;
     using ClickAxisEvent =
@@ -48,13 +43,10 @@ public:
     int AnimatedZoomSteps() const { return animatedZoomSteps_; }
     void SetAnimatedZoomSteps(int steps) { animatedZoomSteps_ = steps; }
 
-    void SetOnZoom(NotifyEvent handler) { onZoom_ = std::move(handler); }
-    void SetOnUndoZoom(NotifyEvent handler) { onUndoZoom_ = std::move(handler); }
-    void SetOnScroll(NotifyEvent handler) { onScroll_ = std::move(handler); }
+    void SetOnZoom(TNotifyEvent handler) { onZoom_ = std::move(handler); }
+    void SetOnUndoZoom(TNotifyEvent handler) { onUndoZoom_ = std::move(handler); }
+    void SetOnScroll(TNotifyEvent handler) { onScroll_ = std::move(handler); }
     void SetOnAllowScroll(AllowScrollEvent handler) { onAllowScroll_ = std::move(handler); }
-    void SetOnMouseDown(MouseEvent handler) { onMouseDown_ = std::move(handler); }
-    void SetOnMouseMove(MouseMoveEvent handler) { onMouseMove_ = std::move(handler); }
-    void SetOnMouseUp(MouseEvent handler) { onMouseUp_ = std::move(handler); }
     void SetOnClickSeries(ClickSeriesEvent handler) { onClickSeries_ = std::move(handler); }
     void SetOnClickAxis(ClickAxisEvent handler) { onClickAxis_ = std::move(handler); }
     void SetOnClickLegend(ClickEvent handler) { onClickLegend_ = std::move(handler); }
@@ -73,15 +65,18 @@ public:
     bool Zooming() const { return zoom_.active; }
     bool Panning() const { return panning_.active; }
 
-    // Mouse input in client pixels; the user events are raised first.
-    void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
-    void MouseMove(TShiftState shift, int x, int y);
-    void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
-    void MouseWheel(bool down);
+    // Mouse input in client pixels, as the window delivers it; the user's
+    // OnMouseDown, OnMouseMove and OnMouseUp are raised first.
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    bool MouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) override;
+    // One wheel notch: down shifts the vertical axes up by 3 % of their range.
+    void WheelScroll(bool down);
 
 protected:
-    void DrawTitlesAndLegend(ChartCanvas& canvas, ChartRect& plot) override;
-    void DrawBackWall(ChartCanvas& canvas, const ChartRect& plot) override;
+    void DrawTitlesAndLegend(ChartCanvas& canvas, TRect& plot) override;
+    void DrawBackWall(ChartCanvas& canvas, const TRect& plot) override;
     void DrawAfterSeries(ChartCanvas& canvas) override;
     // Shows what was drawn on Canvas() between paints.
     virtual void CanvasDrawn() {}
@@ -109,7 +104,7 @@ private:
     TChartTitle foot_{true};
     TChartLegend legend_;
     TChartWall backWall_;
-    ChartRect titleRect_, footRect_;
+    TRect titleRect_, footRect_;
 
     bool allowZoom_ = true;
     TPanningMode allowPanning_ = pmBoth;
@@ -121,10 +116,8 @@ private:
     bool cancelMouse_ = false;
     TCursor originalCursor_ = crDefault;
 
-    NotifyEvent onZoom_, onUndoZoom_, onScroll_;
+    TNotifyEvent onZoom_, onUndoZoom_, onScroll_;
     AllowScrollEvent onAllowScroll_;
-    MouseEvent onMouseDown_, onMouseUp_;
-    MouseMoveEvent onMouseMove_;
     ClickSeriesEvent onClickSeries_;
     ClickAxisEvent onClickAxis_;
     ClickEvent onClickLegend_, onClickBackground_;

@@ -64,13 +64,13 @@ int TCustomSeries::BasePixel(int) const {
     return ParentChart()->PlotRect().bottom;
 }
 
-ChartPoint TCustomSeries::PixelOf(int index) const {
+TPoint TCustomSeries::PixelOf(int index) const {
     return {GetHorizAxis().PixelOfValue(XAt(index)), CalcYPos(index)};
 }
 
 // A line whose first visible point is not the series' first starts at the
 // plot's left edge, where the segment from the point before would cross it.
-ChartPoint TCustomSeries::LineStartAtLeftEdge(int first) const {
+TPoint TCustomSeries::LineStartAtLeftEdge(int first) const {
     const TChartAxis& horizontal = GetHorizAxis();
     const int edge = horizontal.Scale().startPos;
     const double edgeValue = horizontal.ValueAtPixel(edge);
@@ -80,10 +80,10 @@ ChartPoint TCustomSeries::LineStartAtLeftEdge(int first) const {
     return {edge, GetVertAxis().PixelOfValue(y)};
 }
 
-void TCustomSeries::DrawSegment(ChartCanvas& canvas, ChartPoint from, int fromBase, ChartPoint to,
+void TCustomSeries::DrawSegment(ChartCanvas& canvas, TPoint from, int fromBase, TPoint to,
                                 int toBase, TColor color) {
     if (drawArea_) {
-        const ChartPoint strip[4] = {from, to, {to.x, toBase}, {from.x, fromBase}};
+        const TPoint strip[4] = {from, to, {to.x, toBase}, {from.x, fromBase}};
         areaLinesPen_.Apply(canvas, color);
         canvas.SetBrush(ChartColorToRGB(areaColor_ != clTeeColor ? areaColor_ : color), areaBrush_);
         canvas.Polygon(strip, 4);
@@ -101,7 +101,7 @@ void TCustomSeries::DrawValues(ChartCanvas& canvas) {
         return;
     const bool pointers = pointer_.Visible();
     bool havePrevious = false;
-    ChartPoint previous;
+    TPoint previous;
     int previousBase = 0;
     if (first > 0) {
         if (drawArea_) {
@@ -113,9 +113,9 @@ void TCustomSeries::DrawValues(ChartCanvas& canvas) {
         havePrevious = DrawablePixel(previous);
     }
     int pointerIndex = -1; // the last drawn point, whose marker is still due
-    ChartPoint pointerAt;
+    TPoint pointerAt;
     for (int i = first; i <= last; ++i) {
-        const ChartPoint p = PixelOf(i);
+        const TPoint p = PixelOf(i);
         if (!DrawablePixel(p))
             continue;
         const int base = BasePixel(i);
@@ -141,12 +141,12 @@ int TCustomSeries::PointAtPixel(int x, int y) const {
     const int last = std::min(LastVisible(), PointCount() - 1);
     if (first < 0 || !ParentChart())
         return -1;
-    const ChartPoint pixel{x, y};
+    const TPoint pixel{x, y};
     const bool pointers = pointer_.Visible();
-    ChartPoint previous;
+    TPoint previous;
     int previousBase = 0;
     for (int i = first; i <= last; ++i) {
-        const ChartPoint p = PixelOf(i);
+        const TPoint p = PixelOf(i);
         const int base = drawArea_ ? BasePixel(i) : 0;
         if (pointers && std::abs(p.x - x) < pointer_.HorizSize() &&
             std::abs(p.y - y) < pointer_.VertSize())
@@ -157,7 +157,7 @@ int TCustomSeries::PointAtPixel(int x, int y) const {
             if (PixelOnSegment(pixel, previous, p))
                 return i - 1;
             if (drawArea_) {
-                const ChartPoint strip[4] = {previous, p, {p.x, base}, {previous.x, previousBase}};
+                const TPoint strip[4] = {previous, p, {p.x, base}, {previous.x, previousBase}};
                 if (PixelInPolygon(pixel, strip, 4))
                     return i - 1;
             }
@@ -168,7 +168,7 @@ int TCustomSeries::PointAtPixel(int x, int y) const {
     return -1;
 }
 
-void TCustomSeries::DrawLegendShape(ChartCanvas& canvas, const ChartRect& box) const {
+void TCustomSeries::DrawLegendShape(ChartCanvas& canvas, const TRect& box) const {
     const TColor color = ChartColorToRGB(SeriesColor());
     if (drawArea_) {
         if (areaLinesPen_.Visible()) {
@@ -182,8 +182,8 @@ void TCustomSeries::DrawLegendShape(ChartCanvas& canvas, const ChartRect& box) c
     }
     if (linePen_.Visible()) {
         canvas.SetPen(color, linePen_.Width(), linePen_.Style());
-        canvas.Line(box.left, box.CentreY(), box.right, box.CentreY());
+        canvas.Line(box.left, CentreY(box), box.right, CentreY(box));
     }
     if (pointer_.Visible())
-        pointer_.Draw(canvas, box.CentreX(), box.CentreY(), color);
+        pointer_.Draw(canvas, CentreX(box), CentreY(box), color);
 }

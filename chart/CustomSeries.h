@@ -28,18 +28,18 @@ public:
     void SetInvertedStairs(bool inverted);
 
     void DrawValues(ChartCanvas& canvas) override;
-    void DrawLegendShape(ChartCanvas& canvas, const ChartRect& box) const override;
+    void DrawLegendShape(ChartCanvas& canvas, const TRect& box) const override;
     int PointAtPixel(int x, int y) const override;
     bool IsKindOf(const TChartSeries& other) const override;
 
     // Pixel position of point `index`, and the pixel its area reaches down to.
-    ChartPoint PixelOf(int index) const;
+    TPoint PixelOf(int index) const;
     virtual int CalcYPos(int index) const;
     virtual int BasePixel(int index) const;
 
 private:
-    ChartPoint LineStartAtLeftEdge(int first) const;
-    void DrawSegment(ChartCanvas& canvas, ChartPoint from, int fromBase, ChartPoint to, int toBase,
+    TPoint LineStartAtLeftEdge(int first) const;
+    void DrawSegment(ChartCanvas& canvas, TPoint from, int fromBase, TPoint to, int toBase,
                      TColor color);
 
     TChartPen linePen_;

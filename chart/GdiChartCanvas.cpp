@@ -132,15 +132,15 @@ void GdiChartCanvas::TextAt(int x, int y, std::string_view text) {
     ExtTextOutW(dc_, x, y, 0, nullptr, wide.c_str(), UINT(wide.size()), nullptr);
 }
 
-void GdiChartCanvas::Rectangle(const ChartRect& r) {
+void GdiChartCanvas::Rectangle(const TRect& r) {
     ::Rectangle(dc_, r.left, r.top, r.right, r.bottom);
 }
 
-void GdiChartCanvas::Ellipse(const ChartRect& r) {
+void GdiChartCanvas::Ellipse(const TRect& r) {
     ::Ellipse(dc_, r.left, r.top, r.right, r.bottom);
 }
 
-void GdiChartCanvas::Polygon(const ChartPoint* points, int count) {
+void GdiChartCanvas::Polygon(const TPoint* points, int count) {
     points_.resize(size_t(count));
     for (int i = 0; i < count; ++i)
         points_[size_t(i)] = {points[i].x, points[i].y};
@@ -152,7 +152,7 @@ void GdiChartCanvas::Line(int x0, int y0, int x1, int y1) {
     LineTo(dc_, x1, y1);
 }
 
-void GdiChartCanvas::FillRect(const ChartRect& r, TColor color) {
+void GdiChartCanvas::FillRect(const TRect& r, TColor color) {
     HGDIOBJ previous = SelectObject(dc_, GetStockObject(DC_BRUSH));
     SetDCBrushColor(dc_, color);
     PatBlt(dc_, r.left, r.top, r.Width(), r.Height(), PATCOPY);
@@ -160,7 +160,7 @@ void GdiChartCanvas::FillRect(const ChartRect& r, TColor color) {
     SelectObject(dc_, previous);
 }
 
-void GdiChartCanvas::ClipRect(const ChartRect& r) {
+void GdiChartCanvas::ClipRect(const TRect& r) {
     GdiObject region(CreateRectRgn(r.left, r.top, r.right, r.bottom));
     SelectClipRgn(dc_, static_cast<HRGN>(region.Get()));
 }

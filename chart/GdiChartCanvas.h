@@ -23,12 +23,12 @@ public:
     void SetFont(const ChartFontSpec& font) override;
     ChartSize TextExtent(std::string_view text) override;
     void TextAt(int x, int y, std::string_view text) override;
-    void Rectangle(const ChartRect& rect) override;
-    void Ellipse(const ChartRect& rect) override;
-    void Polygon(const ChartPoint* points, int count) override;
+    void Rectangle(const TRect& rect) override;
+    void Ellipse(const TRect& rect) override;
+    void Polygon(const TPoint* points, int count) override;
     void Line(int x0, int y0, int x1, int y1) override;
-    void FillRect(const ChartRect& rect, TColor color) override;
-    void ClipRect(const ChartRect& rect) override;
+    void FillRect(const TRect& rect, TColor color) override;
+    void ClipRect(const TRect& rect) override;
     void UnClip() override;
 
 private:

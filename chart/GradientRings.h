@@ -20,7 +20,7 @@ inline TColor GradientRingColor(TColor start, TColor end, int inset, int span) {
 
 // Calls strip(rect, colour) for the four strips of every ring, outside in.
 template <typename Strip>
-void ForEachGradientStrip(const ChartRect& bounds, TColor start, TColor end, Strip&& strip) {
+void ForEachGradientStrip(const TRect& bounds, TColor start, TColor end, Strip&& strip) {
     const int w = bounds.Width();
     const int h = bounds.Height();
     const int halfW = w / 2;
@@ -29,15 +29,13 @@ void ForEachGradientStrip(const ChartRect& bounds, TColor start, TColor end, Str
     int b = 0; // horizontal inset
     do {
         TColor colour = GradientRingColor(start, end, a + b, halfW + halfH);
-        strip(ChartRect{bounds.left + b, bounds.top + a, bounds.left + b + 1, bounds.bottom - a},
+        strip(TRect{bounds.left + b, bounds.top + a, bounds.left + b + 1, bounds.bottom - a},
               colour);
-        strip(ChartRect{bounds.right - b - 1, bounds.top + a, bounds.right - b, bounds.bottom - a},
+        strip(TRect{bounds.right - b - 1, bounds.top + a, bounds.right - b, bounds.bottom - a},
               colour);
-        strip(ChartRect{bounds.left + b, bounds.top + a, bounds.right - b, bounds.top + a + 1},
+        strip(TRect{bounds.left + b, bounds.top + a, bounds.right - b, bounds.top + a + 1}, colour);
+        strip(TRect{bounds.left + b, bounds.bottom - a - 1, bounds.right - b, bounds.bottom - a},
               colour);
-        strip(
-            ChartRect{bounds.left + b, bounds.bottom - a - 1, bounds.right - b, bounds.bottom - a},
-            colour);
         if (a < halfH)
             ++a;
         if (b < halfW)

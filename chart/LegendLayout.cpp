@@ -28,20 +28,20 @@ LegendLayout LayoutTopLegend(const LegendMeasures& m) {
         std::min(m.plot.Width(),
                  2 * m.shadowSize + (layout.colorWidth + m.textWidth + 8) * layout.columns + 8);
     int offset = RoundHalfEven(m.topPos * double(m.boundsWidth - width) / 100.0);
-    int centre = m.plot.CentreX();
+    int centre = CentreX(m.plot);
     layout.rect = {offset + centre - width / 2, top, offset + centre + width / 2,
                    top + layout.rows * m.itemHeight + 2};
     return layout;
 }
 
-ChartPoint LegendLayout::TextOrigin(int k) const {
+TPoint LegendLayout::TextOrigin(int k) const {
     int row = k / columns;
     int column = k % columns;
     return {rect.left + colorWidth + 8 + column * (textWidth + colorWidth + 8),
             rect.top + 1 + row * itemHeight};
 }
 
-ChartRect LegendLayout::ColorBox(int k) const {
-    ChartPoint text = TextOrigin(k);
+TRect LegendLayout::ColorBox(int k) const {
+    TPoint text = TextOrigin(k);
     return {text.x - 4 - colorWidth, text.y + 2, text.x - 4, text.y + itemHeight - 2};
 }

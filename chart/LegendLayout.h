@@ -5,7 +5,7 @@
 // What the top legend is laid out from: the plot rectangle so far, the
 // measured item texts and the legend's settings.
 struct LegendMeasures {
-    ChartRect plot;
+    TRect plot;
     int boundsWidth = 0;
     int itemCount = 0;
     int textWidth = 0;  // T: the widest item text
@@ -19,7 +19,7 @@ struct LegendMeasures {
 
 // The legend of one paint; columns == 0 means it neither draws nor takes space.
 struct LegendLayout {
-    ChartRect rect;
+    TRect rect;
     int colorWidth = 0; // C
     int textWidth = 0;  // T
     int itemHeight = 0; // H
@@ -28,8 +28,8 @@ struct LegendLayout {
 
     int ShownItems() const { return columns * rows; }
     // Item k: where its text starts, and its colour box left of the text.
-    ChartPoint TextOrigin(int k) const;
-    ChartRect ColorBox(int k) const;
+    TPoint TextOrigin(int k) const;
+    TRect ColorBox(int k) const;
 };
 
 LegendLayout LayoutTopLegend(const LegendMeasures& m);

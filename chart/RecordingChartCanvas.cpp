@@ -22,15 +22,15 @@ void RecordingChartCanvas::TextAt(int x, int y, std::string_view text) {
     Record(Kind::Text, {x, y, x + size.cx, y + size.cy}).text = text;
 }
 
-void RecordingChartCanvas::Polygon(const ChartPoint* points, int count) {
+void RecordingChartCanvas::Polygon(const TPoint* points, int count) {
     Record(Kind::Polygon, {}).points.assign(points, points + count);
 }
 
-void RecordingChartCanvas::FillRect(const ChartRect& rect, TColor color) {
+void RecordingChartCanvas::FillRect(const TRect& rect, TColor color) {
     Record(Kind::Fill, rect).brushColor = color;
 }
 
-RecordingChartCanvas::Op& RecordingChartCanvas::Record(Kind kind, const ChartRect& rect) {
+RecordingChartCanvas::Op& RecordingChartCanvas::Record(Kind kind, const TRect& rect) {
     ops.push_back(Op{kind,
                      rect,
                      {},

@@ -14,8 +14,8 @@ public:
 
     struct Op {
         Kind kind;
-        ChartRect rect;                 // rectangle, ellipse, fill, clip; a line's ends
-        std::vector<ChartPoint> points; // polygon corners
+        TRect rect;                 // rectangle, ellipse, fill, clip; a line's ends
+        std::vector<TPoint> points; // polygon corners
         std::string text;
         TColor penColor;
         int penWidth;
@@ -34,12 +34,12 @@ public:
     void SetFont(const ChartFontSpec& font) override { font_ = font; }
     ChartSize TextExtent(std::string_view text) override;
     void TextAt(int x, int y, std::string_view text) override;
-    void Rectangle(const ChartRect& rect) override { Record(Kind::Rectangle, rect); }
-    void Ellipse(const ChartRect& rect) override { Record(Kind::Ellipse, rect); }
-    void Polygon(const ChartPoint* points, int count) override;
+    void Rectangle(const TRect& rect) override { Record(Kind::Rectangle, rect); }
+    void Ellipse(const TRect& rect) override { Record(Kind::Ellipse, rect); }
+    void Polygon(const TPoint* points, int count) override;
     void Line(int x0, int y0, int x1, int y1) override { Record(Kind::Line, {x0, y0, x1, y1}); }
-    void FillRect(const ChartRect& rect, TColor color) override;
-    void ClipRect(const ChartRect& rect) override { Record(Kind::Clip, rect); }
+    void FillRect(const TRect& rect, TColor color) override;
+    void ClipRect(const TRect& rect) override { Record(Kind::Clip, rect); }
     void UnClip() override { Record(Kind::UnClip, {}); }
 
     std::vector<Op> ops;
@@ -47,7 +47,7 @@ public:
     std::vector<std::string> Texts() const;
 
 private:
-    Op& Record(Kind kind, const ChartRect& rect);
+    Op& Record(Kind kind, const TRect& rect);
 
     int charWidth_;
     TColor penColor_ = 0;

@@ -54,7 +54,7 @@ double StackingOrigin(const std::vector<TChartSeries*>& list, const TChartSeries
     return origin;
 }
 
-bool PixelOnSegment(ChartPoint pixel, ChartPoint q, ChartPoint p) {
+bool PixelOnSegment(TPoint pixel, TPoint q, TPoint p) {
     const int64_t dx = int64_t(q.x) - p.x;
     const int64_t dy = int64_t(q.y) - p.y;
     const int64_t cross = dx * (int64_t(pixel.y) - p.y) - (int64_t(pixel.x) - p.x) * dy;
@@ -64,11 +64,11 @@ bool PixelOnSegment(ChartPoint pixel, ChartPoint q, ChartPoint p) {
            pixel.y >= std::min(q.y, p.y) && pixel.y <= std::max(q.y, p.y);
 }
 
-bool PixelInPolygon(ChartPoint pixel, const ChartPoint* corners, int count) {
+bool PixelInPolygon(TPoint pixel, const TPoint* corners, int count) {
     bool inside = false;
     for (int i = 0, j = count - 1; i < count; j = i++) {
-        const ChartPoint a = corners[i];
-        const ChartPoint b = corners[j];
+        const TPoint a = corners[i];
+        const TPoint b = corners[j];
         if (a == pixel || PixelOnSegment(pixel, b, a))
             return true;
         if ((a.y > pixel.y) != (b.y > pixel.y)) {

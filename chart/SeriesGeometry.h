@@ -24,10 +24,10 @@ double StackingOrigin(const std::vector<TChartSeries*>& list, const TChartSeries
                       int index);
 
 // Hit-test primitives, edges included.
-bool PixelOnSegment(ChartPoint pixel, ChartPoint q, ChartPoint p);
-bool PixelInPolygon(ChartPoint pixel, const ChartPoint* corners, int count);
+bool PixelOnSegment(TPoint pixel, TPoint q, TPoint p);
+bool PixelInPolygon(TPoint pixel, const TPoint* corners, int count);
 
 // Pixels the platform can still draw; points beyond are skipped.
-inline bool DrawablePixel(ChartPoint p) {
+inline bool DrawablePixel(TPoint p) {
     return p.x >= -32766 && p.x <= 32766 && p.y >= -32766 && p.y <= 32766;
 }

@@ -3,25 +3,23 @@
 void TSeriesPointer::Draw(ChartCanvas& canvas, int x, int y, TColor pointColor) const {
     pen_.Apply(canvas, pointColor);
     brush_.Apply(canvas, pointColor);
-    const ChartRect box{x - horizSize_, y - vertSize_, x + horizSize_, y + vertSize_};
+    const TRect box{x - horizSize_, y - vertSize_, x + horizSize_, y + vertSize_};
     switch (style_) {
     case psCircle:
         canvas.Ellipse(box);
         break;
     case psTriangle: {
-        const ChartPoint corners[3] = {
-            {box.left, box.bottom}, {x, box.top}, {box.right, box.bottom}};
+        const TPoint corners[3] = {{box.left, box.bottom}, {x, box.top}, {box.right, box.bottom}};
         canvas.Polygon(corners, 3);
         break;
     }
     case psDownTriangle: {
-        const ChartPoint corners[3] = {{box.left, box.top}, {x, box.bottom}, {box.right, box.top}};
+        const TPoint corners[3] = {{box.left, box.top}, {x, box.bottom}, {box.right, box.top}};
         canvas.Polygon(corners, 3);
         break;
     }
     case psDiamond: {
-        const ChartPoint corners[4] = {
-            {x, box.top}, {box.right, y}, {x, box.bottom}, {box.left, y}};
+        const TPoint corners[4] = {{x, box.top}, {box.right, y}, {x, box.bottom}, {box.left, y}};
         canvas.Polygon(corners, 4);
         break;
     }

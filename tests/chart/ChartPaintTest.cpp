@@ -16,7 +16,7 @@ TEST_F(DayChartTest, LaysOutPlotAxesAndLegendFromTheDesign) {
     EXPECT_EQ(day.chart->LeftAxis().PosTitle(), 18);
     EXPECT_EQ(day.chart->LeftAxis().Minimum(), 0);
     EXPECT_EQ(day.chart->LeftAxis().Maximum(), 30); // 10 + 20 stacked
-    EXPECT_EQ(day.chart->Legend().Rect(), (ChartRect{141, 10, 599, 23}));
+    EXPECT_EQ(day.chart->Legend().Rect(), (TRect{141, 10, 599, 23}));
 }
 
 TEST_F(DayChartTest, PaintsInTheDesignedOrder) {
@@ -30,14 +30,14 @@ TEST_F(DayChartTest, PaintsInTheDesignedOrder) {
     EXPECT_EQ(canvas.ops.front().brushColor, 16053486u);
     auto rectangles = canvas.OfKind(Kind::Rectangle);
     ASSERT_EQ(rectangles.size(), 2u); // legend box, back wall
-    EXPECT_EQ(rectangles[0]->rect, (ChartRect{140, 9, 600, 24}));
+    EXPECT_EQ(rectangles[0]->rect, (TRect{140, 9, 600, 24}));
     EXPECT_EQ(rectangles[0]->penColor, clGray);
-    EXPECT_EQ(rectangles[1]->rect, (ChartRect{42, 29, 725, 313}));
+    EXPECT_EQ(rectangles[1]->rect, (TRect{42, 29, 725, 313}));
     EXPECT_EQ(rectangles[1]->brushStyle, ChartBrushStyle::Clear);
     EXPECT_EQ(rectangles[1]->penColor, clBlack);
     auto clips = canvas.OfKind(Kind::Clip);
     ASSERT_EQ(clips.size(), 2u); // the two active areas
-    EXPECT_EQ(clips[0]->rect, (ChartRect{42, 29, 725, 313}));
+    EXPECT_EQ(clips[0]->rect, (TRect{42, 29, 725, 313}));
     EXPECT_LT(first(Kind::Text), first(Kind::Clip));
     EXPECT_LT(first(Kind::Clip), first(Kind::Polygon));
     EXPECT_EQ(canvas.ops.back().kind, Kind::UnClip);
@@ -82,11 +82,11 @@ TEST_F(DayChartTest, LeftLabelsAreRightAlignedAtTheLabelRow) {
     // Ticks: 5 pixels, from one pixel left of the axis line at x = 42.
     auto lines = canvas.OfKind(Kind::Line);
     EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](auto* op) {
-        return op->rect == ChartRect{41, 29, 36, 29} && op->penColor == clBlack;
+        return op->rect == TRect{41, 29, 36, 29} && op->penColor == clBlack;
     }));
     // Grid across the plot inside the frame (28 at y 48), none on the frame.
     EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](auto* op) {
-        return op->rect == ChartRect{43, 48, 724, 48} && op->penColor == 13948116u;
+        return op->rect == TRect{43, 48, 724, 48} && op->penColor == 13948116u;
     }));
     EXPECT_FALSE(std::any_of(lines.begin(), lines.end(), [](auto* op) {
         return op->penColor == 13948116u && (op->rect.top == 29 || op->rect.top == 312);
@@ -115,11 +115,11 @@ TEST_F(DayChartTest, StackedAreasAreOneStripPerSegmentInTheirColours) {
     ASSERT_FALSE(polygons.empty());
     // The mouse strip from minute 600 to 601: on top of the keys.
     auto strip = std::find_if(polygons.begin(), polygons.end(), [](auto* op) {
-        return op->points[0] == ChartPoint{326, 29} && op->brushColor == 0x15CFA1u;
+        return op->points[0] == TPoint{326, 29} && op->brushColor == 0x15CFA1u;
     });
     ASSERT_NE(strip, polygons.end());
-    EXPECT_EQ((*strip)->points[1], (ChartPoint{327, 312}));
-    EXPECT_EQ((*strip)->points[3], (ChartPoint{326, 218})); // base: the keys' top
+    EXPECT_EQ((*strip)->points[1], (TPoint{327, 312}));
+    EXPECT_EQ((*strip)->points[3], (TPoint{326, 218})); // base: the keys' top
     EXPECT_EQ((*strip)->penStyle, ChartPenStyle::Clear);
 }
 
@@ -172,7 +172,7 @@ TEST_F(DayChartTest, HitTestFindsTheStripUnderThePixel) {
     Paint();
     // Minute 600 at x 383, 601 at x 417; the keys strip spans 218..312 at
     // 600, the mouse strip above it up to the top.
-    EXPECT_EQ(day.keys2->PixelOf(600), (ChartPoint{383, 218}));
+    EXPECT_EQ(day.keys2->PixelOf(600), (TPoint{383, 218}));
     EXPECT_EQ(day.keys2->PointAtPixel(400, 300), 600);
     EXPECT_EQ(day.mouse2->PointAtPixel(400, 300), -1);
     EXPECT_EQ(day.keys2->PointAtPixel(400, 200), -1);
@@ -211,8 +211,8 @@ TEST_F(DayChartTest, ALineStartsAtTheLeftEdgeAndPointersCoverTheirSegments) {
     // Then the segment 101 → 102, and only then the marker of 101.
     EXPECT_EQ(drawn[1]->kind, Kind::Line);
     EXPECT_EQ(drawn[2]->kind, Kind::Ellipse);
-    ChartPoint p101 = day.cpu1->PixelOf(101);
-    EXPECT_EQ(drawn[2]->rect, (ChartRect{p101.x - 3, p101.y - 3, p101.x + 3, p101.y + 3}));
+    TPoint p101 = day.cpu1->PixelOf(101);
+    EXPECT_EQ(drawn[2]->rect, (TRect{p101.x - 3, p101.y - 3, p101.x + 3, p101.y + 3}));
     EXPECT_EQ(drawn[2]->brushColor, 0xFFCC9Au); // the series colour
     EXPECT_EQ(drawn[2]->penColor, clBlack);
     // Inside a marker's box the point is hit.

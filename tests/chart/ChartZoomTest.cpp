@@ -100,9 +100,9 @@ TEST_F(DayChartTest, TheZoomRectangleIsDrawnNotXorAndErasedByRedrawing) {
     day.chart->MouseUp(mbLeft, 0, 110, 105);
     auto rectangles = canvas.OfKind(Kind::Rectangle);
     ASSERT_EQ(rectangles.size(), 4u); // empty, erase, new, erase
-    EXPECT_EQ(rectangles[0]->rect, (ChartRect{100, 100, 100, 100}));
+    EXPECT_EQ(rectangles[0]->rect, (TRect{100, 100, 100, 100}));
     EXPECT_EQ(rectangles[1]->rect, rectangles[0]->rect);
-    EXPECT_EQ(rectangles[2]->rect, (ChartRect{100, 100, 150, 140}));
+    EXPECT_EQ(rectangles[2]->rect, (TRect{100, 100, 150, 140}));
     EXPECT_EQ(rectangles[3]->rect, rectangles[2]->rect);
     for (const auto* r : rectangles) {
         EXPECT_EQ(r->penMode, ChartPenMode::NotXor);
@@ -125,10 +125,10 @@ TEST_F(DayChartTest, PressesOutsideThePlotStartNothing) {
 
 TEST_F(DayChartTest, UserMouseEventsComeFirst) {
     std::vector<std::string> seen;
-    day.chart->SetOnMouseDown([&](TCustomChart&, TMouseButton, TShiftState, int, int) {
+    day.chart->SetOnMouseDown([&](TComponent&, TMouseButton, TShiftState, int, int) {
         seen.push_back(day.chart->Zooming() ? "down while zooming" : "down");
     });
-    day.chart->SetOnMouseUp([&](TCustomChart&, TMouseButton, TShiftState, int, int) {
+    day.chart->SetOnMouseUp([&](TComponent&, TMouseButton, TShiftState, int, int) {
         seen.push_back(day.chart->Zooming() ? "up while zooming" : "up");
     });
     day.chart->MouseDown(mbLeft, ssLeft, 100, 100);
@@ -140,7 +140,7 @@ TEST_F(DayChartTest, RightDragPansWithTheProgramsLimits) {
     TChartAxis& bottom = day.chart->BottomAxis();
     TChartAxis& left = day.chart->LeftAxis();
     int scrolls = 0;
-    day.chart->SetOnScroll([&](TCustomChart&) { ++scrolls; });
+    day.chart->SetOnScroll([&](TComponent&) { ++scrolls; });
     // The day chart's handler: nothing below 0.1, nothing past minute 1440.
     day.chart->SetOnAllowScroll([&](TChartAxis& sender, double& aMin, double& aMax, bool& allow) {
         if (aMin < 0.1)
@@ -209,12 +209,12 @@ TEST_F(DayChartTest, WithoutZoomALeftDragDrawsNothingButARightDragPans) {
 }
 
 TEST_F(DayChartTest, WheelShiftsTheVerticalAxesByThreePercent) {
-    day.chart->MouseWheel(true);
+    day.chart->WheelScroll(true);
     TChartAxis& left = day.chart->LeftAxis();
     EXPECT_DOUBLE_EQ(left.Minimum(), 0.9);
     EXPECT_DOUBLE_EQ(left.Maximum(), 30.9);
     EXPECT_FALSE(left.Automatic() || left.AutomaticMinimum() || left.AutomaticMaximum());
-    day.chart->MouseWheel(false);
+    day.chart->WheelScroll(false);
     EXPECT_NEAR(left.Minimum(), 0, 1e-12);
     EXPECT_EQ(day.chart->BottomAxis().Minimum(), 0);
 }

@@ -30,7 +30,7 @@ protected:
 
     void Paint() {
         canvas.ops.clear();
-        day.chart->Paint(canvas);
+        day.chart->Draw(canvas);
     }
 
     TComponent form;
@@ -38,5 +38,5 @@ protected:
     RecordingChartCanvas canvas;
     int invalidations = 0;
     int repaints = 0;
-    static constexpr ChartRect kPlot{42, 29, 724, 312};
+    static constexpr TRect kPlot{42, 29, 724, 312};
 };

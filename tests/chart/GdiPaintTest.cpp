@@ -22,8 +22,8 @@ TEST(GdiPaint, GradientRingsAndTheBackWallFrame) {
     EXPECT_EQ(picture.Pixel(199, 99), 16053486u);
     EXPECT_EQ(picture.Pixel(100, 0), 16053486u);
     EXPECT_EQ(picture.Pixel(2, 2), GradientRingColor(16053486, 15195349, 4, 150));
-    const ChartRect plot = chart.PlotRect();
-    EXPECT_EQ(plot, (ChartRect{6, 4, 194, 96}));
+    const TRect plot = chart.PlotRect();
+    EXPECT_EQ(plot, (TRect{6, 4, 194, 96}));
     EXPECT_EQ(picture.Pixel(plot.left, plot.top), clBlack);
     EXPECT_EQ(picture.Pixel(plot.right, plot.bottom), clBlack);
     EXPECT_EQ(picture.Pixel(plot.right + 1, plot.bottom + 1),
@@ -41,7 +41,7 @@ TEST(GdiPaint, StackedAreasFillTheirBandsInTheirColours) {
     day.chart->PaintBuffer();
     const GdiBackBuffer& picture = day.chart->BackBuffer();
     const TChartAxis& left = day.chart->LeftAxis();
-    const int x = day.chart->PlotRect().CentreX();
+    const int x = CentreX(day.chart->PlotRect());
     EXPECT_EQ(picture.Pixel(x, left.PixelOfValue(5)), 0x00CCFFu);  // keys
     EXPECT_EQ(picture.Pixel(x, left.PixelOfValue(25)), 0x15CFA1u); // mouse above
     // The frame survives the areas: they stop short of the bottom edge.

@@ -10,9 +10,9 @@ constexpr TColor kStart = 16053486; // R 238, G 244, B 244
 constexpr TColor kEnd = 15195349;   // R 213, G 220, B 231
 
 // Paints the strips into a colour map, later strips over earlier ones.
-std::map<std::pair<int, int>, TColor> Paint(const ChartRect& bounds) {
+std::map<std::pair<int, int>, TColor> Paint(const TRect& bounds) {
     std::map<std::pair<int, int>, TColor> pixels;
-    ForEachGradientStrip(bounds, kStart, kEnd, [&](const ChartRect& r, TColor colour) {
+    ForEachGradientStrip(bounds, kStart, kEnd, [&](const TRect& r, TColor colour) {
         for (int y = r.top; y < r.bottom; ++y)
             for (int x = r.left; x < r.right; ++x)
                 pixels[{x, y}] = colour;

@@ -27,10 +27,10 @@ TEST(LegendLayout, DayChartLegendIsOneCentredRow) {
     EXPECT_EQ(layout.columns, 2);
     EXPECT_EQ(layout.rows, 1);
     // Width (37 + 180 + 8) × 2 + 8 = 458, centred on x = 370; below the frame.
-    EXPECT_EQ(layout.rect, (ChartRect{141, 10, 599, 23}));
-    EXPECT_EQ(layout.TextOrigin(0), (ChartPoint{186, 11}));
-    EXPECT_EQ(layout.TextOrigin(1), (ChartPoint{411, 11}));
-    EXPECT_EQ(layout.ColorBox(1), (ChartRect{370, 13, 407, 20}));
+    EXPECT_EQ(layout.rect, (TRect{141, 10, 599, 23}));
+    EXPECT_EQ(layout.TextOrigin(0), (TPoint{186, 11}));
+    EXPECT_EQ(layout.TextOrigin(1), (TPoint{411, 11}));
+    EXPECT_EQ(layout.ColorBox(1), (TRect{370, 13, 407, 20}));
 }
 
 TEST(LegendLayout, ColourBoxWidthRoundsHalvesToEven) {

@@ -30,7 +30,7 @@ TEST(VisibleIndexRange, FromTheLeftEdgeToOnePointPastTheRightEdge) {
 
 TEST(PixelHitTests, SegmentsAndPolygonsIncludeTheirEdges) {
     struct {
-        ChartPoint pixel, q, p;
+        TPoint pixel, q, p;
         bool on;
     } segments[] = {
         {{5, 5}, {0, 0}, {10, 10}, true},    {{5, 6}, {0, 0}, {10, 10}, false},
@@ -41,14 +41,14 @@ TEST(PixelHitTests, SegmentsAndPolygonsIncludeTheirEdges) {
     for (auto s : segments)
         EXPECT_EQ(PixelOnSegment(s.pixel, s.q, s.p), s.on) << s.pixel.x << "," << s.pixel.y;
 
-    const ChartPoint strip[4] = {{10, 20}, {20, 40}, {20, 50}, {10, 50}};
+    const TPoint strip[4] = {{10, 20}, {20, 40}, {20, 50}, {10, 50}};
     EXPECT_TRUE(PixelInPolygon({15, 45}, strip, 4));
     EXPECT_TRUE(PixelInPolygon({10, 30}, strip, 4));  // left edge
     EXPECT_TRUE(PixelInPolygon({20, 45}, strip, 4));  // right edge
     EXPECT_FALSE(PixelInPolygon({15, 25}, strip, 4)); // above the top line
     EXPECT_FALSE(PixelInPolygon({21, 45}, strip, 4));
     // A strip whose two points share a column is a line: still hit on it.
-    const ChartPoint column[4] = {{10, 20}, {10, 30}, {10, 50}, {10, 50}};
+    const TPoint column[4] = {{10, 20}, {10, 30}, {10, 50}, {10, 50}};
     EXPECT_TRUE(PixelInPolygon({10, 40}, column, 4));
 }
 
