@@ -1,4 +1,3 @@
-// placeholder, filled in below
 int main() {
     return 0;
 }

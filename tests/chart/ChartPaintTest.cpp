@@ -150,7 +150,7 @@ TEST_F(DayChartTest, GetAxisLabelIsAskedForTheIncrementAndEachLabel) {
             EXPECT_EQ(index, -1);
             if (&sender == &day.chart->BottomAxis())
                 ++bottomCalls;
-            HourLabels(*day.chart, sender, text);
+            HourLabels(sender, series, index, text);
         });
     Paint();
     EXPECT_EQ(bottomCalls, 2 + 25);

@@ -1,7 +1,5 @@
 #include "DayChartFixture.h"
 
-#include "chart/ChartMath.h"
-
 using Kind = RecordingChartCanvas::Kind;
 
 namespace {
@@ -141,13 +139,8 @@ TEST_F(DayChartTest, RightDragPansWithTheProgramsLimits) {
     TChartAxis& left = day.chart->LeftAxis();
     int scrolls = 0;
     day.chart->SetOnScroll([&](TComponent&) { ++scrolls; });
-    // The day chart's handler: nothing below 0.1, nothing past minute 1440.
-    day.chart->SetOnAllowScroll([&](TChartAxis& sender, double& aMin, double& aMax, bool& allow) {
-        if (aMin < 0.1)
-            allow = false;
-        if (&sender == &bottom && RoundHalfEven(aMax) > 1440)
-            allow = false;
-    });
+    // The design binds the program's limits: nothing below 0.1, nothing
+    // past minute 1440.
     day.chart->ZoomByPercent(115); // 216..1224, left 4.5..25.5
     Paint();
     const double perPixel = 1008.0 / 682;
@@ -181,15 +174,26 @@ TEST_F(DayChartTest, RightDragPansWithTheProgramsLimits) {
 }
 
 TEST_F(DayChartTest, PanThenZoomThenUndoReturnsToTheViewBeforeThePan) {
-    TChartAxis& bottom = day.chart->BottomAxis();
+    TChartAxis& left = day.chart->LeftAxis();
     day.chart->MouseDown(mbRight, ssRight, 400, 200);
-    day.chart->MouseMove(ssRight, 420, 200);
-    day.chart->MouseUp(mbRight, 0, 420, 200);
-    EXPECT_LT(bottom.Minimum(), 0);
+    day.chart->MouseMove(ssRight, 400, 220); // down: the values move up
+    day.chart->MouseUp(mbRight, 0, 400, 220);
+    EXPECT_GT(left.Minimum(), 0.1);
+    EXPECT_FALSE(left.Automatic());
+    EXPECT_EQ(day.chart->BottomAxis().Minimum(), 0); // refused: below 0.1
     day.chart->ZoomByPercent(115);
     day.chart->ZoomUndo();
-    EXPECT_EQ(bottom.Minimum(), 0);
-    EXPECT_EQ(bottom.Maximum(), 1440);
+    EXPECT_TRUE(left.Automatic());
+    EXPECT_EQ(day.chart->BottomAxis().Minimum(), 0);
+    EXPECT_EQ(day.chart->BottomAxis().Maximum(), 1440);
+}
+
+TEST_F(DayChartTest, PanningHasNoLimitsWithoutAnAllowScrollHandler) {
+    day.chart->SetOnAllowScroll(nullptr);
+    day.chart->MouseDown(mbRight, ssRight, 400, 200);
+    day.chart->MouseMove(ssRight, 420, 200);
+    EXPECT_NEAR(day.chart->BottomAxis().Minimum(), -20 * 1440.0 / 682, 1e-9);
+    day.chart->MouseUp(mbRight, 0, 420, 200);
 }
 
 TEST_F(DayChartTest, WithoutZoomALeftDragDrawsNothingButARightDragPans) {

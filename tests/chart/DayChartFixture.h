@@ -33,7 +33,7 @@ protected:
         day.chart->Draw(canvas);
     }
 
-    TComponent form;
+    TChartDemoForm form;
     DayChart day;
     RecordingChartCanvas canvas;
     int invalidations = 0;

@@ -32,7 +32,7 @@ TEST(GdiPaint, GradientRingsAndTheBackWallFrame) {
 }
 
 TEST(GdiPaint, StackedAreasFillTheirBandsInTheirColours) {
-    TComponent form;
+    TChartDemoForm form;
     DayChart day = MakeDayChart(form);
     for (int minute = 0; minute < 1440; ++minute) {
         day.keys2->AddPoint(minute, minute == 0 ? 0 : 10); // the axis from 0
@@ -49,7 +49,7 @@ TEST(GdiPaint, StackedAreasFillTheirBandsInTheirColours) {
 }
 
 TEST(GdiPaint, ZoomRectangleInvertsAndASecondDrawingRestores) {
-    TComponent form;
+    TChartDemoForm form;
     DayChart day = MakeDayChart(form);
     day.keys2->AddPoint(0, 1);
     day.chart->PaintBuffer();
