@@ -16,17 +16,20 @@ int ChartPanel::BorderWidth() const {
 void ChartPanel::Invalidate() {
     if (invalidateHook_)
         invalidateHook_();
+    TControl::Invalidate();
 }
 
 void ChartPanel::Repaint() {
     if (repaintHook_)
         repaintHook_();
+    else
+        TControl::Repaint();
 }
 
 TPoint ChartPanel::CursorClientPos() const {
     POINT p{};
     GetCursorPos(&p);
-    return {p.x, p.y};
+    return ScreenToClient({p.x, p.y});
 }
 
 TRect ChartPanel::MarginRect(const TRect& bounds) const {
