@@ -154,7 +154,7 @@ public:
 private:
     TAxisLabelStyle ResolvedLabelStyle() const;
     double CalcIncrement(ChartCanvas& canvas, bool eventAttached);
-    int LabelExtent(ChartCanvas& canvas, const std::string& text, bool along) const;
+    int LabelWidth(ChartCanvas& canvas, const std::string& text) const;
     int WidestLabel(ChartCanvas& canvas);
     int FontHeight(ChartCanvas& canvas, const TChartFont& font, int angle = 0) const;
     void DrawTitle(ChartCanvas& canvas);

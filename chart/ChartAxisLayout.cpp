@@ -25,7 +25,7 @@ int TChartAxis::FontHeight(ChartCanvas& canvas, const TChartFont& font, int angl
 }
 
 // Width of a label, by its widest line when labels break at blanks.
-int TChartAxis::LabelExtent(ChartCanvas& canvas, const std::string& text, bool) const {
+int TChartAxis::LabelWidth(ChartCanvas& canvas, const std::string& text) const {
     if (!labelsMultiLine_)
         return canvas.TextExtent(text).cx;
     int widest = 0;
@@ -53,7 +53,7 @@ double TChartAxis::CalcIncrement(ChartCanvas& canvas, bool eventAttached) {
         labelSize =
             height * std::max(LineCount(low, labelsMultiLine_), LineCount(high, labelsMultiLine_));
     else
-        labelSize = std::max(LabelExtent(canvas, low, false), LabelExtent(canvas, high, false));
+        labelSize = std::max(LabelWidth(canvas, low), LabelWidth(canvas, high));
     int maxLabels = MaxLabelCount(scale_.Length(), labelSize, labelsSeparation_);
     return LabelIncrement(scale_.Range(), increment_, maxLabels, labelsSeparation_);
 }
@@ -68,8 +68,8 @@ int TChartAxis::WidestLabel(ChartCanvas& canvas) {
         high = increment * std::trunc(high / increment);
     }
     canvas.SetFont(labelsFont_.Spec(labelsAngle_));
-    int widest = std::max(LabelExtent(canvas, FormatLabel(low, false), false),
-                          LabelExtent(canvas, FormatLabel(high, false), false));
+    int widest = std::max(LabelWidth(canvas, FormatLabel(low, false)),
+                          LabelWidth(canvas, FormatLabel(high, false)));
     return widest + canvas.TextExtent(" ").cx;
 }
 

@@ -120,11 +120,12 @@ void TCustomSeries::DrawValues(ChartCanvas& canvas) {
             continue;
         const int base = BasePixel(i);
         const TColor color = ValueColor(i);
-        if (havePrevious && !(p == previous))
+        // A point of no colour leaves a gap: its segment is not drawn.
+        if (havePrevious && !(p == previous) && color != clNone)
             DrawSegment(canvas, previous, previousBase, p, base, color);
         // A marker goes on after the segment that leaves its point, so it
         // lies over both of its segments.
-        if (pointers && pointerIndex >= 0)
+        if (pointers && pointerIndex >= 0 && ValueColor(pointerIndex) != clNone)
             pointer_.Draw(canvas, pointerAt.x, pointerAt.y, ValueColor(pointerIndex));
         previous = p;
         previousBase = base;
@@ -132,7 +133,7 @@ void TCustomSeries::DrawValues(ChartCanvas& canvas) {
         pointerIndex = i;
         pointerAt = p;
     }
-    if (pointers && pointerIndex >= 0)
+    if (pointers && pointerIndex >= 0 && ValueColor(pointerIndex) != clNone)
         pointer_.Draw(canvas, pointerAt.x, pointerAt.y, ValueColor(pointerIndex));
 }
 

@@ -293,3 +293,16 @@ TEST(ChartProperties, InactiveSeriesCountOnlyWhenNoActiveSeriesUsesTheAxis) {
     EXPECT_EQ(chart.SeriesListCount(), 2);
     EXPECT_EQ(&chart.SeriesAt(1), &b);
 }
+
+TEST_F(DayChartTest, APointOfNoColourLeavesAGap) {
+    day.mouse2->SetActive(false);
+    day.keys2->ClearPoints();
+    day.keys2->AddPoint(0, 10);
+    day.keys2->AddPoint(720, 20, "", clNone);
+    day.keys2->AddPoint(1440, 10);
+    Paint();
+    auto polygons = canvas.OfKind(Kind::Polygon);
+    ASSERT_EQ(polygons.size(), 1u); // only 720 → 1440, in the series colour
+    EXPECT_EQ(polygons[0]->points[1].x, kPlot.right);
+    EXPECT_EQ(polygons[0]->brushColor, 0x00CCFFu);
+}
