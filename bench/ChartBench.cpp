@@ -44,9 +44,9 @@ void DrawFloor(ChartCanvas& canvas, DayChart& day, std::vector<TPoint>& points) 
     const TRect bounds = day.chart->ChartBounds();
     canvas.FillRect(bounds, 0xFFFFFF);
     canvas.SetPen(0, 1, ChartPenStyle::Clear);
-    for (TChartSeries* series : {static_cast<TChartSeries*>(day.keys2),
-                                 static_cast<TChartSeries*>(day.mouse2),
-                                 static_cast<TChartSeries*>(day.cpu1)}) {
+    for (TChartSeries* series :
+         {static_cast<TChartSeries*>(day.keys2), static_cast<TChartSeries*>(day.mouse2),
+          static_cast<TChartSeries*>(day.cpu1)}) {
         points.clear();
         const int n = series->PointCount();
         for (int i = 0; i < n; ++i)

@@ -23,34 +23,6 @@ void TCustomBarSeries::SetBarWidthPercent(int percent) {
     }
 }
 
-void TCustomBarSeries::SetMultiBar(TMultiBar multiBar) {
-    if (multiBar != multiBar_) {
-        multiBar_ = multiBar;
-        RequestRepaint();
-    }
-}
-
-void TCustomBarSeries::SetBarStyle(TBarStyle style) {
-    if (style != barStyle_) {
-        barStyle_ = style;
-        RequestRepaint();
-    }
-}
-
-void TCustomBarSeries::SetUseYOrigin(bool use) {
-    if (use != useYOrigin_) {
-        useYOrigin_ = use;
-        RequestRepaint();
-    }
-}
-
-void TCustomBarSeries::SetYOrigin(double origin) {
-    if (origin != yOrigin_) {
-        yOrigin_ = origin;
-        RequestRepaint();
-    }
-}
-
 bool TCustomBarSeries::IsKindOf(const TChartSeries& other) const {
     return dynamic_cast<const TCustomBarSeries*>(&other) != nullptr;
 }

@@ -16,15 +16,15 @@ public:
     int BarWidthPercent() const { return barWidthPercent_; }
     void SetBarWidthPercent(int percent);
     TMultiBar MultiBar() const { return multiBar_; }
-    void SetMultiBar(TMultiBar multiBar);
+    void SetMultiBar(TMultiBar multiBar) { StoreAndRepaint(multiBar_, multiBar); }
     TChartPen& BarPen() { return barPen_; }
     TChartBrush& BarBrush() { return barBrush_; }
     TBarStyle BarStyle() const { return barStyle_; }
-    void SetBarStyle(TBarStyle style);
+    void SetBarStyle(TBarStyle style) { StoreAndRepaint(barStyle_, style); }
     bool UseYOrigin() const { return useYOrigin_; }
-    void SetUseYOrigin(bool use);
+    void SetUseYOrigin(bool use) { StoreAndRepaint(useYOrigin_, use); }
     double YOrigin() const { return yOrigin_; }
-    void SetYOrigin(double origin);
+    void SetYOrigin(double origin) { StoreAndRepaint(yOrigin_, origin); }
     bool SideMargins() const { return sideMargins_; }
     void SetSideMargins(bool margins) { sideMargins_ = margins; }
     bool AutoMarkPosition() const { return autoMarkPosition_; }

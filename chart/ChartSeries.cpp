@@ -86,48 +86,6 @@ void TChartSeries::SetParentChart(TCustomAxisPanel* chart) {
         chart->AddSeries(*this);
 }
 
-void TChartSeries::SetTitle(std::string title) {
-    if (title != title_) {
-        title_ = std::move(title);
-        RequestRepaint();
-    }
-}
-
-void TChartSeries::SetShowInLegend(bool show) {
-    if (show != showInLegend_) {
-        showInLegend_ = show;
-        RequestRepaint();
-    }
-}
-
-void TChartSeries::SetSeriesColor(TColor color) {
-    if (color != seriesColor_) {
-        seriesColor_ = color;
-        RequestRepaint();
-    }
-}
-
-void TChartSeries::SetColorEachPoint(bool each) {
-    if (each != colorEachPoint_) {
-        colorEachPoint_ = each;
-        RequestRepaint();
-    }
-}
-
-void TChartSeries::SetHorizAxis(THorizAxis axis) {
-    if (axis != horizAxis_) {
-        horizAxis_ = axis;
-        RequestRepaint();
-    }
-}
-
-void TChartSeries::SetVertAxis(TVertAxis axis) {
-    if (axis != vertAxis_) {
-        vertAxis_ = axis;
-        RequestRepaint();
-    }
-}
-
 TColor TChartSeries::ValueColor(int index) const {
     TColor color = colors_[size_t(index)];
     if (color != clTeeColor)

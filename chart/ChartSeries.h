@@ -70,17 +70,17 @@ public:
     void SetParentChart(TCustomAxisPanel* chart);
 
     const std::string& Title() const { return title_; }
-    void SetTitle(std::string title);
+    void SetTitle(std::string title) { StoreAndRepaint(title_, std::move(title)); }
     bool ShowInLegend() const { return showInLegend_; }
-    void SetShowInLegend(bool show);
+    void SetShowInLegend(bool show) { StoreAndRepaint(showInLegend_, show); }
     TColor SeriesColor() const { return seriesColor_; }
-    void SetSeriesColor(TColor color);
+    void SetSeriesColor(TColor color) { StoreAndRepaint(seriesColor_, color); }
     bool ColorEachPoint() const { return colorEachPoint_; }
-    void SetColorEachPoint(bool each);
+    void SetColorEachPoint(bool each) { StoreAndRepaint(colorEachPoint_, each); }
     THorizAxis HorizAxis() const { return horizAxis_; }
-    void SetHorizAxis(THorizAxis axis);
+    void SetHorizAxis(THorizAxis axis) { StoreAndRepaint(horizAxis_, axis); }
     TVertAxis VertAxis() const { return vertAxis_; }
-    void SetVertAxis(TVertAxis axis);
+    void SetVertAxis(TVertAxis axis) { StoreAndRepaint(vertAxis_, axis); }
     TCursor Cursor() const { return cursor_; }
     void SetCursor(TCursor cursor) { cursor_ = cursor; }
     TSeriesMarks& Marks() { return marks_; }
@@ -118,6 +118,13 @@ public:
 
 protected:
     void RequestRepaint() const;
+    // Stores a property and asks for a repaint only when it changed.
+    template <typename T, typename V> void StoreAndRepaint(T& field, V&& value) {
+        if (!(field == value)) {
+            field = std::forward<V>(value);
+            RequestRepaint();
+        }
+    }
 
 private:
     friend class TCustomAxisPanel;

@@ -13,41 +13,6 @@ TCustomSeries::TCustomSeries(TComponent* owner) : TChartSeries(owner) {
     areaLinesPen_.SetOnChange(changed);
 }
 
-void TCustomSeries::SetDrawArea(bool draw) {
-    if (draw != drawArea_) {
-        drawArea_ = draw;
-        RequestRepaint();
-    }
-}
-
-void TCustomSeries::SetAreaColor(TColor color) {
-    if (color != areaColor_) {
-        areaColor_ = color;
-        RequestRepaint();
-    }
-}
-
-void TCustomSeries::SetAreaBrush(ChartBrushStyle style) {
-    if (style != areaBrush_) {
-        areaBrush_ = style;
-        RequestRepaint();
-    }
-}
-
-void TCustomSeries::SetStairs(bool stairs) {
-    if (stairs != stairs_) {
-        stairs_ = stairs;
-        RequestRepaint();
-    }
-}
-
-void TCustomSeries::SetInvertedStairs(bool inverted) {
-    if (inverted != invertedStairs_) {
-        invertedStairs_ = inverted;
-        RequestRepaint();
-    }
-}
-
 bool TCustomSeries::IsKindOf(const TChartSeries& other) const {
     return dynamic_cast<const TCustomSeries*>(&other) != nullptr;
 }

@@ -16,16 +16,16 @@ public:
     TSeriesPointer& Pointer() { return pointer_; }
     const TSeriesPointer& Pointer() const { return pointer_; }
     bool DrawArea() const { return drawArea_; }
-    void SetDrawArea(bool draw);
+    void SetDrawArea(bool draw) { StoreAndRepaint(drawArea_, draw); }
     TChartPen& AreaLinesPen() { return areaLinesPen_; }
     TColor AreaColor() const { return areaColor_; }
-    void SetAreaColor(TColor color);
+    void SetAreaColor(TColor color) { StoreAndRepaint(areaColor_, color); }
     ChartBrushStyle AreaBrush() const { return areaBrush_; }
-    void SetAreaBrush(ChartBrushStyle style);
+    void SetAreaBrush(ChartBrushStyle style) { StoreAndRepaint(areaBrush_, style); }
     bool Stairs() const { return stairs_; }
-    void SetStairs(bool stairs);
+    void SetStairs(bool stairs) { StoreAndRepaint(stairs_, stairs); }
     bool InvertedStairs() const { return invertedStairs_; }
-    void SetInvertedStairs(bool inverted);
+    void SetInvertedStairs(bool inverted) { StoreAndRepaint(invertedStairs_, inverted); }
 
     void DrawValues(ChartCanvas& canvas) override;
     void DrawLegendShape(ChartCanvas& canvas, const TRect& box) const override;

@@ -59,13 +59,13 @@ TEST_F(ChartWindowTest, PaintsIntoItsBackBufferOnWmPaint) {
 
 TEST_F(ChartWindowTest, MouseMessagesRaiseTheUserEventsFirstThenZoom) {
     std::vector<std::string> seen;
-    day.chart->SetOnMouseDown([&](TComponent& sender, TMouseButton button, TShiftState, int x,
-                                  int y) {
-        EXPECT_EQ(&sender, day.chart);
-        EXPECT_EQ(button, mbLeft);
-        seen.push_back("down " + std::to_string(x) + "," + std::to_string(y) +
-                       (day.chart->Zooming() ? " zooming" : ""));
-    });
+    day.chart->SetOnMouseDown(
+        [&](TComponent& sender, TMouseButton button, TShiftState, int x, int y) {
+            EXPECT_EQ(&sender, day.chart);
+            EXPECT_EQ(button, mbLeft);
+            seen.push_back("down " + std::to_string(x) + "," + std::to_string(y) +
+                           (day.chart->Zooming() ? " zooming" : ""));
+        });
     Send(WM_LBUTTONDOWN, MK_LBUTTON, 100, 100);
     EXPECT_TRUE(day.chart->Zooming());
     Send(WM_MOUSEMOVE, MK_LBUTTON, 300, 250);
