@@ -1,3 +1,4 @@
+#include "ChartBench.h"
 #include "RecordingBench.h"
 
 #include <cstdio>
@@ -5,5 +6,7 @@
 int main() {
     std::printf("Tallyvane benchmarks; each figure beside its floor measured in this run\n\n");
     RunRecordingBench();
+    std::printf("\n");
+    RunChartBench();
     return 0;
 }

@@ -1,9 +1,12 @@
 #pragma once
 
-#include <cstdint>
+#include "toolkit/Color.h"
 
-// A toolkit colour: 0x00BBGGRR for RGB colours, plus two chart markers.
-using TColor = uint32_t;
-
+// The chart's two colour markers besides the toolkit's colours.
 constexpr TColor clTeeColor = 0x20000000; // take the colour from the context
 constexpr TColor clNone = 0x1FFFFFFF;     // no colour at all
+constexpr TColor clBtnHighlight = kSystemColor | COLOR_BTNHIGHLIGHT;
+
+// A colour as plain RGB for drawing: system colours looked up, the default
+// colour replaced by `fallback`.
+TColor ChartColorToRGB(TColor color, TColor fallback = clBlack);

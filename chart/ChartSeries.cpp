@@ -1,6 +1,23 @@
 #include "ChartSeries.h"
 
+#include "CustomAxisPanel.h"
+#include "SeriesGeometry.h"
+
+#include <windows.h>
+
+namespace {
+// Colours by point index for ColorEachPoint.
+constexpr TColor kPalette[] = {0x0000FF, 0x00FF00, 0xFFFF00, 0xFF0000, 0xFFFFFF, 0x808080,
+                               0xFF00FF, 0x008000, 0x800000, 0x000080, 0x808000, 0x800080,
+                               0xC0C0C0, 0x00FFFF, 0x008080, 0x000000};
+} // namespace
+
 TChartSeries::TChartSeries(TComponent* owner) : TComponent(owner) {}
+
+TChartSeries::~TChartSeries() {
+    if (chart_)
+        chart_->RemoveSeries(*this);
+}
 
 int TChartSeries::AddPoint(double x, double y, const std::string& label, TColor color) {
     if (onBeforeAdd_ && !onBeforeAdd_(*this))
@@ -27,6 +44,7 @@ void TChartSeries::ClearPoints() {
     yValues_.Clear();
     colors_.clear();
     labels_.clear();
+    ClearVisibleRange();
     if (onClearValues_)
         onClearValues_(*this);
     if (active_)
@@ -53,6 +71,54 @@ void TChartSeries::SetActive(bool active) {
 }
 
 void TChartSeries::RequestRepaint() const {
-    if (repaintHook_)
+    if (chart_)
+        chart_->Invalidate();
+    else if (repaintHook_)
         repaintHook_();
+}
+
+void TChartSeries::SetParentChart(TCustomAxisPanel* chart) {
+    if (chart == chart_)
+        return;
+    if (chart_)
+        chart_->RemoveSeries(*this);
+    if (chart)
+        chart->AddSeries(*this);
+}
+
+TColor TChartSeries::ValueColor(int index) const {
+    TColor color = colors_[size_t(index)];
+    if (color != clTeeColor)
+        return color;
+    if (colorEachPoint_)
+        return kPalette[size_t(index) % (sizeof kPalette / sizeof kPalette[0])];
+    return seriesColor_;
+}
+
+TChartAxis& TChartSeries::GetHorizAxis() const {
+    return horizAxis_ == aTopAxis ? chart_->TopAxis() : chart_->BottomAxis();
+}
+
+TChartAxis& TChartSeries::GetVertAxis() const {
+    return vertAxis_ == aRightAxis ? chart_->RightAxis() : chart_->LeftAxis();
+}
+
+void TChartSeries::CalcVisibleRange() {
+    const AxisScale& h = GetHorizAxis().Scale();
+    double a = h.ValueAtPixel(h.startPos);
+    double b = h.ValueAtPixel(h.endPos);
+    IndexRange range = VisibleIndexRange(xValues_, a < b ? a : b, a < b ? b : a);
+    firstVisible_ = range.first;
+    lastVisible_ = range.last;
+}
+
+int TChartSeries::PointAtCursor() const {
+    if (!chart_)
+        return -1;
+    TPoint p = chart_->CursorClientPos();
+    return PointAtPixel(p.x, p.y);
+}
+
+bool TChartSeries::IsKindOf(const TChartSeries&) const {
+    return true;
 }

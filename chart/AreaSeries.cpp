@@ -1,0 +1,60 @@
+#include "AreaSeries.h"
+
+#include "ChartAxis.h"
+#include "CustomAxisPanel.h"
+#include "SeriesGeometry.h"
+
+#include <algorithm>
+
+TAreaSeries::TAreaSeries(TComponent* owner) : TCustomSeries(owner) {
+    SetDrawArea(true);
+}
+
+bool TAreaSeries::IsKindOf(const TChartSeries& other) const {
+    return dynamic_cast<const TAreaSeries*>(&other) != nullptr;
+}
+
+void TAreaSeries::SetMultiArea(TMultiArea multiArea) {
+    if (multiArea == multiArea_)
+        return;
+    multiArea_ = multiArea;
+    if (ParentChart())
+        for (TChartSeries* series : ParentChart()->SeriesList())
+            if (series != this && IsKindOf(*series))
+                static_cast<TAreaSeries*>(series)->multiArea_ = multiArea;
+    RequestRepaint();
+}
+
+double TAreaSeries::Origin(int index) const {
+    return StackingOrigin(ParentChart()->SeriesList(), *this, index);
+}
+
+double TAreaSeries::HighestY() const {
+    if (multiArea_ == maStacked100)
+        return 100;
+    double highest = TCustomSeries::HighestY();
+    if (Stacked())
+        for (int i = 0; i < PointCount(); ++i)
+            highest = std::max(highest, YAt(i) + Origin(i));
+    return highest;
+}
+
+double TAreaSeries::LowestY() const {
+    return multiArea_ == maStacked100 ? 0 : TCustomSeries::LowestY();
+}
+
+int TAreaSeries::CalcYPos(int index) const {
+    if (!Stacked())
+        return TCustomSeries::CalcYPos(index);
+    const TChartAxis& vertical = GetVertAxis();
+    // Never below the axis's bottom: a zoomed-in stack keeps its strips
+    // inside the drawable range.
+    return std::min(vertical.PixelOfValue(Origin(index) + YAt(index)), vertical.Scale().endPos);
+}
+
+int TAreaSeries::BasePixel(int index) const {
+    if (!Stacked())
+        return TCustomSeries::BasePixel(index);
+    const TChartAxis& vertical = GetVertAxis();
+    return std::min(vertical.PixelOfValue(Origin(index)), vertical.Scale().endPos);
+}

@@ -1,0 +1,71 @@
+#include "ChartPanel.h"
+
+#include "ChartMath.h"
+
+#include <windows.h>
+
+ChartPanel::ChartPanel(TComponent* owner) : TControl(owner) {
+    SetBounds(0, 0, 400, 250);
+    gradient_.SetOnChange([this] { Invalidate(); });
+}
+
+int ChartPanel::BorderWidth() const {
+    return (bevelInner_ != bvNone ? bevelWidth_ : 0) + (bevelOuter_ != bvNone ? bevelWidth_ : 0);
+}
+
+void ChartPanel::Invalidate() {
+    if (invalidateHook_)
+        invalidateHook_();
+    TControl::Invalidate();
+}
+
+void ChartPanel::Repaint() {
+    if (repaintHook_)
+        repaintHook_();
+    else
+        TControl::Repaint();
+}
+
+TPoint ChartPanel::CursorClientPos() const {
+    POINT p{};
+    GetCursorPos(&p);
+    return ScreenToClient({p.x, p.y});
+}
+
+TRect ChartPanel::MarginRect(const TRect& bounds) const {
+    const int border = BorderWidth();
+    const int w = bounds.Width();
+    const int h = bounds.Height();
+    return {bounds.left + border + MulDivRound(marginLeft_, w, 100),
+            bounds.top + border + MulDivRound(marginTop_, h, 100),
+            bounds.right - border - MulDivRound(marginRight_, w, 100),
+            bounds.bottom - border - MulDivRound(marginBottom_, h, 100)};
+}
+
+void ChartPanel::DrawBevel(ChartCanvas& canvas, TRect& r, TBevelCut cut) const {
+    if (cut == bvNone)
+        return;
+    const TColor shadow = ChartColorToRGB(clBtnShadow);
+    const TColor light = ChartColorToRGB(clBtnHighlight);
+    const TColor topLeft = cut == bvLowered ? shadow : cut == bvRaised ? light : clNone;
+    const TColor bottomRight = cut == bvLowered ? light : cut == bvRaised ? shadow : clNone;
+    for (int i = 0; i < bevelWidth_; ++i) {
+        if (topLeft != clNone) {
+            canvas.FillRect({r.left, r.top, r.right, r.top + 1}, topLeft);
+            canvas.FillRect({r.left, r.top, r.left + 1, r.bottom}, topLeft);
+            canvas.FillRect({r.left, r.bottom - 1, r.right, r.bottom}, bottomRight);
+            canvas.FillRect({r.right - 1, r.top, r.right, r.bottom}, bottomRight);
+        }
+        r = Inflated(r, -1, -1);
+    }
+}
+
+void ChartPanel::DrawBackground(ChartCanvas& canvas, const TRect& bounds) const {
+    if (gradient_.Visible())
+        gradient_.Draw(canvas, bounds);
+    else
+        canvas.FillRect(bounds, ChartColorToRGB(Color()));
+    TRect frame = bounds;
+    DrawBevel(canvas, frame, bevelOuter_);
+    DrawBevel(canvas, frame, bevelInner_);
+}

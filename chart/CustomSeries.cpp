@@ -1,0 +1,155 @@
+#include "CustomSeries.h"
+
+#include "ChartAxis.h"
+#include "CustomAxisPanel.h"
+#include "SeriesGeometry.h"
+
+#include <algorithm>
+
+TCustomSeries::TCustomSeries(TComponent* owner) : TChartSeries(owner) {
+    auto changed = [this] { RequestRepaint(); };
+    linePen_.SetOnChange(changed);
+    pointer_.Link(changed);
+    areaLinesPen_.SetOnChange(changed);
+}
+
+bool TCustomSeries::IsKindOf(const TChartSeries& other) const {
+    return dynamic_cast<const TCustomSeries*>(&other) != nullptr;
+}
+
+bool TLineSeries::IsKindOf(const TChartSeries& other) const {
+    return dynamic_cast<const TLineSeries*>(&other) != nullptr;
+}
+
+int TCustomSeries::CalcYPos(int index) const {
+    return GetVertAxis().PixelOfValue(YAt(index));
+}
+
+int TCustomSeries::BasePixel(int) const {
+    return ParentChart()->PlotRect().bottom;
+}
+
+TPoint TCustomSeries::PixelOf(int index) const {
+    return {GetHorizAxis().PixelOfValue(XAt(index)), CalcYPos(index)};
+}
+
+// A line whose first visible point is not the series' first starts at the
+// plot's left edge, where the segment from the point before would cross it.
+TPoint TCustomSeries::LineStartAtLeftEdge(int first) const {
+    const TChartAxis& horizontal = GetHorizAxis();
+    const int edge = horizontal.Scale().startPos;
+    const double edgeValue = horizontal.ValueAtPixel(edge);
+    const double x0 = XAt(first - 1), x1 = XAt(first);
+    const double y0 = YAt(first - 1), y1 = YAt(first);
+    const double y = x1 == x0 ? y0 : y0 + (y1 - y0) * (edgeValue - x0) / (x1 - x0);
+    return {edge, GetVertAxis().PixelOfValue(y)};
+}
+
+void TCustomSeries::DrawSegment(ChartCanvas& canvas, TPoint from, int fromBase, TPoint to,
+                                int toBase, TColor color) {
+    if (drawArea_) {
+        const TPoint strip[4] = {from, to, {to.x, toBase}, {from.x, fromBase}};
+        areaLinesPen_.Apply(canvas, color);
+        canvas.SetBrush(ChartColorToRGB(areaColor_ != clTeeColor ? areaColor_ : color), areaBrush_);
+        canvas.Polygon(strip, 4);
+    }
+    if (linePen_.Visible()) {
+        canvas.SetPen(ChartColorToRGB(color), linePen_.Width(), linePen_.Style());
+        canvas.Line(from.x, from.y, to.x, to.y);
+    }
+}
+
+void TCustomSeries::DrawValues(ChartCanvas& canvas) {
+    const int first = FirstVisible();
+    const int last = LastVisible();
+    if (first < 0)
+        return;
+    const bool pointers = pointer_.Visible();
+    bool havePrevious = false;
+    TPoint previous;
+    int previousBase = 0;
+    if (first > 0) {
+        if (drawArea_) {
+            previous = PixelOf(first - 1);
+            previousBase = BasePixel(first - 1);
+        } else {
+            previous = LineStartAtLeftEdge(first);
+        }
+        havePrevious = DrawablePixel(previous);
+    }
+    int pointerIndex = -1; // the last drawn point, whose marker is still due
+    TPoint pointerAt;
+    for (int i = first; i <= last; ++i) {
+        const TPoint p = PixelOf(i);
+        if (!DrawablePixel(p))
+            continue;
+        const int base = BasePixel(i);
+        const TColor color = ValueColor(i);
+        // A point of no colour leaves a gap: its segment is not drawn.
+        if (havePrevious && !(p == previous) && color != clNone)
+            DrawSegment(canvas, previous, previousBase, p, base, color);
+        // A marker goes on after the segment that leaves its point, so it
+        // lies over both of its segments.
+        if (pointers && pointerIndex >= 0 && ValueColor(pointerIndex) != clNone)
+            pointer_.Draw(canvas, pointerAt.x, pointerAt.y, ValueColor(pointerIndex));
+        previous = p;
+        previousBase = base;
+        havePrevious = true;
+        pointerIndex = i;
+        pointerAt = p;
+    }
+    if (pointers && pointerIndex >= 0 && ValueColor(pointerIndex) != clNone)
+        pointer_.Draw(canvas, pointerAt.x, pointerAt.y, ValueColor(pointerIndex));
+}
+
+int TCustomSeries::PointAtPixel(int x, int y) const {
+    const int first = FirstVisible();
+    const int last = std::min(LastVisible(), PointCount() - 1);
+    if (first < 0 || !ParentChart())
+        return -1;
+    const TPoint pixel{x, y};
+    const bool pointers = pointer_.Visible();
+    TPoint previous;
+    int previousBase = 0;
+    for (int i = first; i <= last; ++i) {
+        const TPoint p = PixelOf(i);
+        const int base = drawArea_ ? BasePixel(i) : 0;
+        if (pointers && std::abs(p.x - x) < pointer_.HorizSize() &&
+            std::abs(p.y - y) < pointer_.VertSize())
+            return i;
+        if (p == pixel)
+            return i;
+        if (i > first) {
+            if (PixelOnSegment(pixel, previous, p))
+                return i - 1;
+            if (drawArea_) {
+                const TPoint strip[4] = {previous, p, {p.x, base}, {previous.x, previousBase}};
+                if (PixelInPolygon(pixel, strip, 4))
+                    return i - 1;
+            }
+        }
+        previous = p;
+        previousBase = base;
+    }
+    return -1;
+}
+
+void TCustomSeries::DrawLegendShape(ChartCanvas& canvas, const TRect& box) const {
+    const TColor color = ChartColorToRGB(SeriesColor());
+    if (drawArea_) {
+        if (areaLinesPen_.Visible()) {
+            areaLinesPen_.Apply(canvas, color);
+            canvas.SetBrush(color, areaBrush_);
+            canvas.Rectangle(box);
+        } else if (areaBrush_ == ChartBrushStyle::Solid) {
+            canvas.FillRect(box, color);
+        }
+        return;
+    }
+    if (linePen_.Visible()) {
+        canvas.SetPen(color, linePen_.Width(), linePen_.Style());
+        canvas.Line(box.left, CentreY(box), box.right, CentreY(box));
+    }
+    if (pointer_.Visible())
+        pointer_.Draw(canvas, CentreX(box), CentreY(box), color);
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "ChartPen.h"
+#include "ChartSeries.h"
+#include "SeriesPointer.h"
+
+// Line and area series: points joined by lines, or filled down to a base,
+// with optional markers. The hit test finds the point whose marker, segment
+// or strip lies under a pixel.
+class TCustomSeries : public TChartSeries {
+public:
+    explicit TCustomSeries(TComponent* owner = nullptr);
+
+    TChartPen& LinePen() { return linePen_; }
+    const TChartPen& LinePen() const { return linePen_; }
+    TSeriesPointer& Pointer() { return pointer_; }
+    const TSeriesPointer& Pointer() const { return pointer_; }
+    bool DrawArea() const { return drawArea_; }
+    void SetDrawArea(bool draw) { StoreAndRepaint(drawArea_, draw); }
+    TChartPen& AreaLinesPen() { return areaLinesPen_; }
+    TColor AreaColor() const { return areaColor_; }
+    void SetAreaColor(TColor color) { StoreAndRepaint(areaColor_, color); }
+    ChartBrushStyle AreaBrush() const { return areaBrush_; }
+    void SetAreaBrush(ChartBrushStyle style) { StoreAndRepaint(areaBrush_, style); }
+    bool Stairs() const { return stairs_; }
+    void SetStairs(bool stairs) { StoreAndRepaint(stairs_, stairs); }
+    bool InvertedStairs() const { return invertedStairs_; }
+    void SetInvertedStairs(bool inverted) { StoreAndRepaint(invertedStairs_, inverted); }
+
+    void DrawValues(ChartCanvas& canvas) override;
+    void DrawLegendShape(ChartCanvas& canvas, const TRect& box) const override;
+    int PointAtPixel(int x, int y) const override;
+    bool IsKindOf(const TChartSeries& other) const override;
+
+    // Pixel position of point `index`, and the pixel its area reaches down to.
+    TPoint PixelOf(int index) const;
+    virtual int CalcYPos(int index) const;
+    virtual int BasePixel(int index) const;
+
+private:
+    TPoint LineStartAtLeftEdge(int first) const;
+    void DrawSegment(ChartCanvas& canvas, TPoint from, int fromBase, TPoint to, int toBase,
+                     TColor color);
+
+    TChartPen linePen_;
+    TSeriesPointer pointer_;
+    bool drawArea_ = false;
+    TChartPen areaLinesPen_;
+    TColor areaColor_ = clTeeColor;
+    ChartBrushStyle areaBrush_ = ChartBrushStyle::Solid;
+    bool stairs_ = false;
+    bool invertedStairs_ = false;
+};
+
+class TLineSeries : public TCustomSeries {
+public:
+    explicit TLineSeries(TComponent* owner = nullptr) : TCustomSeries(owner) {}
+    bool IsKindOf(const TChartSeries& other) const override;
+};

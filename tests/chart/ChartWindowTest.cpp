@@ -1,0 +1,108 @@
+#include "chart/demo/DemoCharts.h"
+
+#include "toolkit/Application.h"
+#include "toolkit/Conversions.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A top-level window holding the day chart, as the main window will.
+class THostWindow : public TControl {
+public:
+    THostWindow() : TControl(nullptr) {
+        SetBounds(40, 40, 800, 400);
+        Handle();
+    }
+    ~THostWindow() override { DestroyComponents(); }
+
+protected:
+    void CreateParams(TCreateParams& params) override {
+        params.style = WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN;
+    }
+};
+
+class ChartWindowTest : public ::testing::Test {
+protected:
+    ChartWindowTest() : day(MakeDayChart(form)) {
+        Application().SetMessageSink(&sink);
+        for (int minute = 0; minute < 1440; ++minute) {
+            day.keys2->AddPoint(minute, minute == 600 ? 10 : 0);
+            day.mouse2->AddPoint(minute, minute == 600 ? 20 : 0);
+        }
+        day.chart->SetParent(&host);
+        day.chart->SetBounds(0, 0, 740, 360);
+        UpdateWindow(day.chart->Handle());
+    }
+    ~ChartWindowTest() override { Application().SetMessageSink(nullptr); }
+
+    LRESULT Send(UINT msg, WPARAM wParam, int x, int y) {
+        return SendMessageW(day.chart->Handle(), msg, wParam, MAKELPARAM(x, y));
+    }
+
+    RecordingMessageSink sink;
+    THostWindow host;
+    TChartDemoForm form;
+    DayChart day;
+};
+
+} // namespace
+
+TEST_F(ChartWindowTest, PaintsIntoItsBackBufferOnWmPaint) {
+    EXPECT_EQ(day.chart->BackBuffer().Width(), 740);
+    EXPECT_EQ(day.chart->BackBuffer().Height(), 360);
+    EXPECT_GT(day.chart->PlotRect().Width(), 600);
+    // Inside the lowered bevel the outermost gradient ring has the start colour.
+    EXPECT_EQ(day.chart->BackBuffer().Pixel(1, 100), 16053486u);
+    EXPECT_TRUE(sink.messages.empty());
+}
+
+TEST_F(ChartWindowTest, MouseMessagesRaiseTheUserEventsFirstThenZoom) {
+    std::vector<std::string> seen;
+    day.chart->SetOnMouseDown(
+        [&](TComponent& sender, TMouseButton button, TShiftState, int x, int y) {
+            EXPECT_EQ(&sender, day.chart);
+            EXPECT_EQ(button, mbLeft);
+            seen.push_back("down " + std::to_string(x) + "," + std::to_string(y) +
+                           (day.chart->Zooming() ? " zooming" : ""));
+        });
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, 100, 100);
+    EXPECT_TRUE(day.chart->Zooming());
+    Send(WM_MOUSEMOVE, MK_LBUTTON, 300, 250);
+    Send(WM_LBUTTONUP, 0, 300, 250);
+    EXPECT_EQ(seen, std::vector<std::string>{"down 100,100"});
+    EXPECT_TRUE(day.chart->Zoomed());
+    EXPECT_GT(day.chart->BottomAxis().Minimum(), 0);
+    day.chart->ZoomUndo();
+    EXPECT_EQ(day.chart->BottomAxis().Minimum(), 0);
+    EXPECT_TRUE(sink.messages.empty());
+}
+
+TEST_F(ChartWindowTest, PointAtCursorReadsThePointerOverTheChart) {
+    day.chart->BottomAxis().SetRange(590, 610);
+    UpdateWindow(day.chart->Handle());
+    const TPoint p600 = day.keys2->PixelOf(600);
+    const TPoint p601 = day.keys2->PixelOf(601);
+    const int bottom = day.chart->PlotRect().bottom;
+    TPoint screen = day.chart->ClientToScreen({(p600.x + p601.x) / 2, bottom - 2});
+    ASSERT_TRUE(SetCursorPos(screen.x, screen.y));
+    EXPECT_EQ(day.keys2->PointAtCursor(), 600);
+    EXPECT_EQ(day.mouse2->PointAtCursor(), -1);
+
+    // Left of the first visible point nothing is hit.
+    day.chart->BottomAxis().SetRange(590.5, 610);
+    UpdateWindow(day.chart->Handle());
+    screen = day.chart->ClientToScreen({day.chart->PlotRect().left + 1, bottom - 1});
+    ASSERT_TRUE(SetCursorPos(screen.x, screen.y));
+    EXPECT_EQ(day.keys2->PointAtCursor(), -1);
+}
+
+TEST_F(ChartWindowTest, ALabelHandlerErrorIsShownNotThrownThroughTheWindow) {
+    day.chart->SetOnGetAxisLabel([](TChartAxis&, TChartSeries*, int, std::string& text) {
+        text = std::to_string(StrToInt("x" + text));
+    });
+    InvalidateRect(day.chart->Handle(), nullptr, FALSE);
+    UpdateWindow(day.chart->Handle());
+    ASSERT_FALSE(sink.messages.empty());
+    EXPECT_EQ(sink.messages[0].text.rfind("'x", 0), 0u);
+}

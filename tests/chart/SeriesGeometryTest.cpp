@@ -1,0 +1,96 @@
+#include "chart/AreaSeries.h"
+#include "chart/Chart.h"
+#include "chart/SeriesGeometry.h"
+
+#include <gtest/gtest.h>
+
+TEST(VisibleIndexRange, FromTheLeftEdgeToOnePointPastTheRightEdge) {
+    TChartValueList xs("X", loAscending);
+    for (int i = 0; i < 10; ++i)
+        xs.Insert(i, i * 10); // 0, 10, …, 90
+    struct {
+        double low, high;
+        int first, last;
+    } cases[] = {
+        {0, 90, 0, 9},   {0, 1000, 0, 9},   {15, 45, 2, 5}, {20, 40, 2, 4}, {-50, 5, 0, 1},
+        {90, 200, 9, 9}, {91, 200, -1, -1}, {35, 36, 4, 4}, // between two points: the one past the
+                                                            // edge
+    };
+    for (auto c : cases) {
+        IndexRange r = VisibleIndexRange(xs, c.low, c.high);
+        EXPECT_EQ(r.first, c.first) << c.low << ".." << c.high;
+        EXPECT_EQ(r.last, c.last) << c.low << ".." << c.high;
+    }
+    TChartValueList unordered("Y", loNone);
+    unordered.Insert(0, 5);
+    unordered.Insert(1, -100);
+    EXPECT_EQ(VisibleIndexRange(unordered, 0, 1).last, 1);
+    EXPECT_EQ(VisibleIndexRange(TChartValueList("X", loAscending), 0, 1).first, -1);
+}
+
+TEST(PixelHitTests, SegmentsAndPolygonsIncludeTheirEdges) {
+    struct {
+        TPoint pixel, q, p;
+        bool on;
+    } segments[] = {
+        {{5, 5}, {0, 0}, {10, 10}, true},    {{5, 6}, {0, 0}, {10, 10}, false},
+        {{11, 11}, {0, 0}, {10, 10}, false}, {{3, 0}, {0, 0}, {10, 0}, true},
+        {{0, 4}, {0, 0}, {0, 9}, true},      {{1, 4}, {0, 0}, {0, 9}, false},
+        {{4, 2}, {0, 0}, {10, 3}, true},     {{4, 3}, {0, 0}, {10, 3}, false},
+    };
+    for (auto s : segments)
+        EXPECT_EQ(PixelOnSegment(s.pixel, s.q, s.p), s.on) << s.pixel.x << "," << s.pixel.y;
+
+    const TPoint strip[4] = {{10, 20}, {20, 40}, {20, 50}, {10, 50}};
+    EXPECT_TRUE(PixelInPolygon({15, 45}, strip, 4));
+    EXPECT_TRUE(PixelInPolygon({10, 30}, strip, 4));  // left edge
+    EXPECT_TRUE(PixelInPolygon({20, 45}, strip, 4));  // right edge
+    EXPECT_FALSE(PixelInPolygon({15, 25}, strip, 4)); // above the top line
+    EXPECT_FALSE(PixelInPolygon({21, 45}, strip, 4));
+    // A strip whose two points share a column is a line: still hit on it.
+    const TPoint column[4] = {{10, 20}, {10, 30}, {10, 50}, {10, 50}};
+    EXPECT_TRUE(PixelInPolygon({10, 40}, column, 4));
+}
+
+class StackingTest : public ::testing::Test {
+protected:
+    StackingTest() {
+        lower.SetParentChart(&chart);
+        line.SetParentChart(&chart);
+        upper.SetParentChart(&chart);
+        for (TAreaSeries* area : {&lower, &upper})
+            area->SetMultiArea(maStacked);
+    }
+    TChart chart;
+    TAreaSeries lower;
+    TLineSeries line; // another class: never part of the stack
+    TAreaSeries upper;
+};
+
+TEST_F(StackingTest, OriginSumsThePositiveValuesOfEarlierActiveAreas) {
+    lower.AddPoint(0, 10);
+    lower.AddPoint(1, -4);
+    line.AddPoint(0, 1000);
+    upper.AddPoint(0, 5);
+    upper.AddPoint(1, 3);
+    upper.AddPoint(2, 7);
+    const auto& list = chart.SeriesList();
+    EXPECT_EQ(StackingOrigin(list, upper, 0), 10);
+    EXPECT_EQ(StackingOrigin(list, upper, 1), 0); // a negative value does not lower it
+    EXPECT_EQ(StackingOrigin(list, upper, 2), 0); // the lower series has no point 2
+    EXPECT_EQ(StackingOrigin(list, lower, 0), 0);
+    lower.SetActive(false);
+    EXPECT_EQ(StackingOrigin(list, upper, 0), 0);
+}
+
+TEST_F(StackingTest, StackedMaximumIsTheLargestSum) {
+    lower.AddPoint(0, 12);
+    lower.AddPoint(1, 30);
+    upper.AddPoint(0, 30);
+    upper.AddPoint(1, 2);
+    EXPECT_EQ(upper.HighestY(), 42);
+    EXPECT_EQ(chart.LeftAxis().CalcAutomaticMaximum(), 42);
+    upper.SetMultiArea(maNone); // the whole stack follows
+    EXPECT_EQ(lower.MultiArea(), maNone);
+    EXPECT_EQ(chart.LeftAxis().CalcAutomaticMaximum(), 30);
+}
