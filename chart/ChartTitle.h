@@ -4,7 +4,7 @@
 
 #include <string>
 
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+#include "toolkit/Alignment.h"
 
 // The title and foot text blocks. The program hides both; they are kept so
 // that designs load, and take no space and draw nothing while hidden.

@@ -11,7 +11,7 @@ bool FileExists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::string ExecutableFolder() {
+std::string ExecutablePath() {
     std::wstring buffer(MAX_PATH, L'\0');
     for (;;) {
         DWORD n = GetModuleFileNameW(nullptr, buffer.data(), DWORD(buffer.size()));
@@ -21,7 +21,11 @@ std::string ExecutableFolder() {
         }
         buffer.resize(buffer.size() * 2);
     }
-    std::string path = Narrow(buffer);
+    return Narrow(buffer);
+}
+
+std::string ExecutableFolder() {
+    std::string path = ExecutablePath();
     return path.substr(0, path.find_last_of("\\/") + 1);
 }
 

@@ -7,7 +7,8 @@
 
 [[nodiscard]] bool FileExists(const std::string& path);
 
-// The folder of the running executable, with its trailing backslash.
+// The running executable's full path, and its folder with the trailing backslash.
+std::string ExecutablePath();
 std::string ExecutableFolder();
 
 // Reads a whole file. Raises "Cannot open file "%s". %s" when it cannot be

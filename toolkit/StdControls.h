@@ -18,7 +18,7 @@
 #include "Control.h"
 #include "Handle.h"
 
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+#include "Alignment.h"
 enum TStaticBorderStyle { sbsNone, sbsSingle, sbsSunken };
 
 // A control that raises OnClick when its native window reports a click.

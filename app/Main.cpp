@@ -1,0 +1,328 @@
+#include "Main.h"
+
+#include "MainFormClasses.h"
+#include "WindowPlacement.h"
+#include "history/DayChartRules.h"
+#include "history/HistoryTree.h"
+#include "toolkit/Application.h"
+#include "toolkit/Exception.h"
+#include "toolkit/Files.h"
+#include "toolkit/IniFile.h"
+#include "toolkit/Registry.h"
+
+namespace {
+constexpr char kSection[] = "PosSize";
+constexpr int kHintHidePause = 10000;
+
+// Virtual-key codes the window answers before its controls do.
+constexpr WORD kKeypadPlus = 107;
+constexpr WORD kKeypadMinus = 109;
+constexpr WORD kKeypadMultiply = 106;
+} // namespace
+
+TfrmMain::TfrmMain(const Clock& clock, std::string programFolder)
+    : TForm(nullptr), clock_(clock), programFolder_(std::move(programFolder)),
+      optionsFile_(programFolder_ + "options.ini") {
+    FormHandlers h;
+    h.Add("FormCreate", this, &TfrmMain::FormCreate);
+    h.Add("FormCloseQuery", this, &TfrmMain::FormCloseQuery);
+    h.Add("FormKeyDown", this, &TfrmMain::FormKeyDown);
+    h.Add("SysKeyboardHookKeyDown", this, &TfrmMain::SysKeyboardHookKeyDown);
+    h.Add("TimerMouseTimer", this, &TfrmMain::TimerMouseTimer);
+    h.Add("TimerMinutesTimer", this, &TfrmMain::TimerMinutesTimer);
+    h.Add("TreeViewChange", this, &TfrmMain::TreeViewChange);
+    h.Add("pCloseClick", this, &TfrmMain::pCloseClick);
+    h.Add("pAboutClick", this, &TfrmMain::pAboutClick);
+    h.Add("pShowStatClick", this, &TfrmMain::pShowStatClick);
+    h.Add("pHideStatClick", this, &TfrmMain::pHideStatClick);
+    h.Add("pAutoStartClick", this, &TfrmMain::pAutoStartClick);
+    h.Add("PopupMenuPopup", this, &TfrmMain::PopupMenuPopup);
+    h.Add("sbtnZoomInClick", this, &TfrmMain::sbtnZoomInClick);
+    h.Add("sbtnZoomOutClick", this, &TfrmMain::sbtnZoomOutClick);
+    h.Add("sbtnZoomUndoClick", this, &TfrmMain::sbtnZoomUndoClick);
+    h.Add("myChartMouseDown", this, &TfrmMain::myChartMouseDown);
+    h.Add("myChartMouseUp", this, &TfrmMain::myChartMouseUp);
+    h.Add("myChartGetAxisLabel", this, &TfrmMain::myChartGetAxisLabel);
+    h.Add("myChartAllowScroll", this, &TfrmMain::myChartAllowScroll);
+    LoadFromResource(MainFormClasses(), h, L"FRMMAIN");
+}
+
+// The components go before the handlers they call and the day log they feed.
+TfrmMain::~TfrmMain() {
+    DestroyComponents();
+}
+
+template <typename T> T& TfrmMain::Find(const std::string& name) {
+    T* found = dynamic_cast<T*>(FindComponent(name));
+    if (!found)
+        throw Exception("The main window has no " + name);
+    return *found;
+}
+
+TMenuItem& TfrmMain::MenuItem(const std::string& name) {
+    return Find<TMenuItem>(name);
+}
+
+void TfrmMain::BindComponents() {
+    treeView_ = &Find<TTreeView>("TreeView");
+    myChart_ = &Find<TChart>("myChart");
+    chartMonth_ = &Find<TChart>("ChartMonth");
+    bottomText_ = &Find<TStaticText>("stlblBottomText");
+    zoomIn_ = &Find<TSpeedButton>("sbtnZoomIn");
+    zoomOut_ = &Find<TSpeedButton>("sbtnZoomOut");
+    timerMinutes_ = &Find<TTimer>("TimerMinutes");
+    popupMenu_ = &Find<TPopupMenu>("PopupMenu");
+
+    dayLog_ = std::make_unique<DayLog>(
+        DayLog::Store{Find<TChartSeries>("mySeriesKeys2"), Find<TChartSeries>("mySeriesMouse2"),
+                      Find<TChartSeries>("mySeriesCPU1")},
+        clock_, programFolder_ + "history\\",
+        DayLog::Caption{[this] { return bottomText_->Hint(); },
+                        [this](const std::string& text) { bottomText_->SetCaption(text); }});
+    recorder_ = std::make_unique<ActivityRecorder>(
+        *dayLog_, clock_, PixelsPerInch(),
+        ActivityRecorder::Hooks{
+            [this](const std::string& title) { myChart_->LeftAxis().Title().SetCaption(title); },
+            [this] {
+                TTreeNode* node = treeView_->Selected();
+                return node ? node->Text() : std::string();
+            }});
+    recorder_->SetLastCursorPos(CursorPosition());
+}
+
+// Start-up, in this order: hint pause, history folder, settings, autostart,
+// today's day file, the tree (whose selection shows the current month), and
+// the minute timer put on the wall-clock minute. An error stops the steps
+// after it; the window still runs.
+void TfrmMain::FormCreate(TComponent&) {
+    BindComponents();
+    Application().SetHintHidePause(kHintHidePause);
+    ApplyOptions();
+    ReadAutostart();
+    dayLog_->LoadTodayFile();
+    BuildHistoryTree(*treeView_, dayLog_->HistoryDir(), clock_);
+    timerMinutes_->SetInterval(AlignedMinuteInterval(clock_.Now().second));
+    timerMinutes_->SetEnabled(true);
+}
+
+void TfrmMain::ApplyOptions() {
+    TIniFile ini(optionsFile_);
+    if (ini.ReadInteger(kSection, "WindowState", 1) == 2) {
+        SetWindowState(wsMaximized);
+    } else {
+        int top = ini.ReadInteger(kSection, "Top", Top());
+        int left = ini.ReadInteger(kSection, "Left", Left());
+        int height = std::max(ini.ReadInteger(kSection, "Height", Height()), 100);
+        int width = std::max(ini.ReadInteger(kSection, "Width", Width()), 150);
+        TRect placed =
+            KeepOnScreen(TRect::FromBounds(left, top, width, height), MonitorWorkAreas());
+        SetBounds(placed.left, placed.top, placed.Width(), placed.Height());
+        if (ini.ReadInteger(kSection, "WindowState", 1) == 0)
+            Application().SetShowMainForm(false);
+    }
+    // Stored settings put the window where the user left it; without them it
+    // opens centred.
+    if (FileExists(optionsFile_))
+        SetPosition(poDesigned);
+    int treeWidth = ini.ReadInteger(kSection, "TreeWidth", treeView_->Width());
+    treeView_->SetWidth(std::clamp(treeWidth, 0, std::max(Width() - 40, 0)));
+}
+
+void TfrmMain::ReadAutostart() {
+    TRegistry registry;
+    registry.SetRootKey(HKEY_LOCAL_MACHINE);
+    if (registry.OpenKey(kRunKey, true) && registry.ValueExists(kRunValue)) {
+        MenuItem("pAutoStart").SetChecked(true);
+        Application().SetShowMainForm(false);
+    }
+}
+
+void TfrmMain::Quit() {
+    MenuItem("pClose").SetChecked(true);
+    Close();
+}
+
+// Every request to close is refused and sends the program to the tray,
+// unless the quit flag is set: then the day and the settings are saved.
+void TfrmMain::FormCloseQuery(TComponent&, bool& canClose) {
+    if (!MenuItem("pClose").Checked()) {
+        canClose = false;
+        Application().Minimize();
+        return;
+    }
+    try {
+        dayLog_->SaveDayFile();
+    } catch (const std::exception& error) {
+        // The window stays and the flag stays set: the next close tries again.
+        Application().ShowException(error);
+        canClose = false;
+        return;
+    }
+    try {
+        WriteOptions();
+    } catch (const std::exception& error) {
+        Application().ShowException(error); // the day is saved; quitting goes on
+    }
+    canClose = true;
+}
+
+void TfrmMain::WriteOptions() {
+    TIniFile ini(optionsFile_);
+    if (WindowState() == wsMaximized) {
+        ini.WriteInteger(kSection, "WindowState", 2);
+    } else {
+        bool shown = HandleAllocated() && IsWindowVisible(Handle()) && !IsIconic(Handle());
+        ini.WriteInteger(kSection, "WindowState", shown ? 1 : 0);
+        ini.WriteInteger(kSection, "Top", Top());
+        ini.WriteInteger(kSection, "Left", Left());
+        ini.WriteInteger(kSection, "Height", Height());
+        ini.WriteInteger(kSection, "Width", Width());
+    }
+    ini.WriteInteger(kSection, "TreeWidth", treeView_->Width());
+}
+
+void TfrmMain::pCloseClick(TComponent&) {
+    Quit();
+}
+
+void TfrmMain::FormKeyDown(TComponent&, WORD& key, TShiftState shift) {
+    if (key == kKeypadPlus)
+        sbtnZoomInClick(*this);
+    else if (key == kKeypadMinus)
+        sbtnZoomOutClick(*this);
+    else if (key == kKeypadMultiply)
+        sbtnZoomUndoClick(*this);
+    else if (key == VK_ESCAPE)
+        Application().Minimize();
+    else if (key == VK_F1)
+        pAboutClick(*this);
+    else if (key == 'Q' && (shift & ssCtrl))
+        Quit();
+    else if (key == VK_F4 && (shift & ssAlt))
+        Quit();
+}
+
+void TfrmMain::SysKeyboardHookKeyDown(TSysKeyboardHook&, std::uint16_t, TShiftState, bool&) {
+    if (recorder_)
+        recorder_->KeyDown();
+}
+
+void TfrmMain::TimerMouseTimer(TComponent&) {
+    if (recorder_)
+        recorder_->PollPointer();
+}
+
+void TfrmMain::TimerMinutesTimer(TComponent&) {
+    if (recorder_)
+        recorder_->MinuteTick(*timerMinutes_);
+}
+
+void TfrmMain::TreeViewChange(TComponent&, TTreeNode*) {
+    TTreeNode* selected = treeView_->Selected();
+    if (selected && selected->Level() == 1)
+        ShowDayView();
+    else
+        ShowMonthView();
+}
+
+// The day and month views fill their charts in a later step; for now a
+// selection only brings the right chart forward.
+void TfrmMain::ShowDayView() {
+    chartMonth_->Hide();
+    myChart_->Show();
+}
+
+void TfrmMain::ShowMonthView() {
+    myChart_->Hide();
+    chartMonth_->Show();
+}
+
+// The About dialog comes with its own step; until then F1 and the menu
+// item do nothing.
+void TfrmMain::pAboutClick(TComponent&) {}
+
+void TfrmMain::SetMenuShown(bool windowShown) {
+    TMenuItem& show = MenuItem("pShowStat");
+    TMenuItem& hide = MenuItem("pHideStat");
+    show.SetVisible(!windowShown);
+    hide.SetVisible(windowShown);
+    (windowShown ? hide : show).SetDefault(true);
+}
+
+void TfrmMain::PopupMenuPopup(TComponent&) {
+    SetMenuShown(HandleAllocated() && IsWindowVisible(Handle()));
+}
+
+void TfrmMain::pShowStatClick(TComponent&) {
+    Application().Restore();
+    Show();
+    SetForegroundWindow(Handle());
+    SetMenuShown(true);
+}
+
+void TfrmMain::pHideStatClick(TComponent&) {
+    Application().Minimize();
+    SetMenuShown(false);
+}
+
+void TfrmMain::pAutoStartClick(TComponent&) {
+    TMenuItem& item = MenuItem("pAutoStart");
+    try {
+        TRegistry registry;
+        registry.SetRootKey(HKEY_LOCAL_MACHINE);
+        if (!registry.OpenKey(kRunKey, true))
+            throw Exception(std::string("Failed to set data for '") + kRunValue + "'");
+        registry.WriteString(kRunValue, ExecutablePath());
+        Application().ShowMessageBox("Program successfully added to startup", Caption(),
+                                     MB_OK | MB_ICONINFORMATION);
+        item.SetChecked(true);
+    } catch (const std::exception& error) {
+        Application().ShowMessageBox(error.what(), "Startup program", MB_OK | MB_ICONERROR);
+        item.SetChecked(false);
+    }
+}
+
+void TfrmMain::sbtnZoomInClick(TComponent&) {
+    zoomIn_->SetEnabled(false);
+    zoomOut_->SetEnabled(false);
+    myChart_->ZoomByPercent(115);
+    zoomIn_->SetEnabled(true);
+    zoomOut_->SetEnabled(true);
+}
+
+void TfrmMain::sbtnZoomOutClick(TComponent&) {
+    zoomIn_->SetEnabled(false);
+    zoomOut_->SetEnabled(false);
+    myChart_->ZoomByPercent(85);
+    zoomIn_->SetEnabled(true);
+    zoomOut_->SetEnabled(true);
+}
+
+void TfrmMain::sbtnZoomUndoClick(TComponent&) {
+    myChart_->ZoomUndo();
+}
+
+void TfrmMain::myChartMouseDown(TComponent&, TMouseButton button, TShiftState, int, int) {
+    if (button == mbRight) {
+        scrollDragging_ = true;
+        myChart_->SetCursor(crSizeAll);
+    }
+}
+
+void TfrmMain::myChartMouseUp(TComponent&, TMouseButton button, TShiftState, int, int) {
+    if (button == mbRight) {
+        scrollDragging_ = false;
+        myChart_->SetCursor(crDefault);
+    }
+}
+
+void TfrmMain::myChartGetAxisLabel(TChartAxis& sender, TChartSeries*, int, std::string& labelText) {
+    if (&sender == &myChart_->BottomAxis())
+        labelText = HourLabel(labelText);
+}
+
+void TfrmMain::myChartAllowScroll(TChartAxis& sender, double& aMin, double& aMax,
+                                  bool& allowScroll) {
+    if (!AllowDayScroll(&sender == &myChart_->BottomAxis(), aMin, aMax))
+        allowScroll = false;
+}

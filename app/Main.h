@@ -1,0 +1,96 @@
+#pragma once
+
+#include "chart/Chart.h"
+#include "desktop/SysKeyboardHook.h"
+#include "recording/ActivityRecorder.h"
+#include "recording/DayLog.h"
+#include "toolkit/Clock.h"
+#include "toolkit/Form.h"
+#include "toolkit/PopupMenu.h"
+#include "toolkit/StdControls.h"
+#include "toolkit/Timer.h"
+#include "toolkit/TreeView.h"
+
+#include <memory>
+#include <string>
+
+class TChartAxis;
+
+// The main window: the history tree beside the day and month charts, the
+// recording timers and the keyboard hook, the tray menu. It is built from
+// its form description; start-up is FormCreate, quitting is FormCloseQuery
+// with the quit flag set.
+class TfrmMain : public TForm {
+public:
+    // `programFolder` holds options.ini and the history folder (with its
+    // trailing backslash); production passes the executable's folder.
+    TfrmMain(const Clock& clock, std::string programFolder);
+    ~TfrmMain() override;
+
+    // Form-description handlers.
+    void FormCreate(TComponent& sender);
+    void FormCloseQuery(TComponent& sender, bool& canClose);
+    void FormKeyDown(TComponent& sender, WORD& key, TShiftState shift);
+    void SysKeyboardHookKeyDown(TSysKeyboardHook& sender, std::uint16_t key, TShiftState shift,
+                                bool& allow);
+    void TimerMouseTimer(TComponent& sender);
+    void TimerMinutesTimer(TComponent& sender);
+    void TreeViewChange(TComponent& sender, TTreeNode* node);
+    void pCloseClick(TComponent& sender);
+    void pAboutClick(TComponent& sender);
+    void pShowStatClick(TComponent& sender);
+    void pHideStatClick(TComponent& sender);
+    void pAutoStartClick(TComponent& sender);
+    void PopupMenuPopup(TComponent& sender);
+    void sbtnZoomInClick(TComponent& sender);
+    void sbtnZoomOutClick(TComponent& sender);
+    void sbtnZoomUndoClick(TComponent& sender);
+    void myChartMouseDown(TComponent& sender, TMouseButton button, TShiftState shift, int x, int y);
+    void myChartMouseUp(TComponent& sender, TMouseButton button, TShiftState shift, int x, int y);
+    void myChartGetAxisLabel(TChartAxis& sender, TChartSeries* series, int valueIndex,
+                             std::string& labelText);
+    void myChartAllowScroll(TChartAxis& sender, double& aMin, double& aMax, bool& allowScroll);
+
+    // The parts tests and the tray look at.
+    TTreeView& TreeView() { return *treeView_; }
+    TChart& DayChart() { return *myChart_; }
+    TChart& MonthChart() { return *chartMonth_; }
+    TPopupMenu& PopupMenu() { return *popupMenu_; }
+    TMenuItem& MenuItem(const std::string& name);
+    TTimer& TimerMinutes() { return *timerMinutes_; }
+    DayLog& Log() { return *dayLog_; }
+    ActivityRecorder& Recorder() { return *recorder_; }
+    const std::string& OptionsFile() const { return optionsFile_; }
+
+    // The quit flag: the checked state of the menu's Close item.
+    void Quit();
+
+private:
+    template <typename T> T& Find(const std::string& name);
+    void BindComponents();
+    void ApplyOptions();
+    void ReadAutostart();
+    void WriteOptions();
+    void ShowDayView();
+    void ShowMonthView();
+    void SetMenuShown(bool windowShown);
+
+    const Clock& clock_;
+    std::string programFolder_;
+    std::string optionsFile_;
+    TTreeView* treeView_ = nullptr;
+    TChart* myChart_ = nullptr;
+    TChart* chartMonth_ = nullptr;
+    TStaticText* bottomText_ = nullptr;
+    TSpeedButton* zoomIn_ = nullptr;
+    TSpeedButton* zoomOut_ = nullptr;
+    TTimer* timerMinutes_ = nullptr;
+    TPopupMenu* popupMenu_ = nullptr;
+    std::unique_ptr<DayLog> dayLog_;
+    std::unique_ptr<ActivityRecorder> recorder_;
+    bool scrollDragging_ = false;
+};
+
+// The registry key and value that make the program start with Windows.
+inline constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+inline constexpr char kRunValue[] = "User Ostrelle";
