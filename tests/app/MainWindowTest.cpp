@@ -1,0 +1,225 @@
+#include "app/Main.h"
+
+#include "history/TreeLabels.h"
+#include "support/TempFolder.h"
+#include "toolkit/Application.h"
+#include "toolkit/Files.h"
+#include "toolkit/IniFile.h"
+#include "toolkit/Registry.h"
+#include "toolkit/Text.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using ::testing::ElementsAre;
+using ::testing::StartsWith;
+
+namespace {
+std::string ZeroDay() {
+    std::string text;
+    for (int i = 0; i < 1440; ++i)
+        text += "0:0:0\r\n";
+    return text;
+}
+
+std::vector<std::string> TreeLines(TTreeView& tree) {
+    std::vector<std::string> lines;
+    for (TTreeNode* node : tree.Nodes())
+        lines.push_back(std::string(node->Level() ? "  " : "") + node->Text() + " " +
+                        std::to_string(node->ImageIndex()) + (node->Expanded() ? " +" : "") +
+                        (tree.Selected() == node ? " *" : ""));
+    return lines;
+}
+} // namespace
+
+// A program folder of its own with a history of two months, a set clock on
+// 8 December 2026, and a sink in place of the error box.
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest() {
+        CreateDirectoryW(Widen(history).c_str(), nullptr);
+        for (const char* name : {"26-11-30.dat", "26-12-01.dat", "26-12-08.dat"})
+            WriteFile(history + name, ZeroDay());
+        Application().SetTitle("Ostrelle");
+        Application().SetMessageSink(&messages);
+        Application().SetShowMainForm(true);
+    }
+    ~MainWindowTest() override {
+        Application().SetMessageSink(nullptr);
+        Application().Restore();
+    }
+
+    std::unique_ptr<TfrmMain> Start() { return std::make_unique<TfrmMain>(clock, root.Path()); }
+
+    // The close request with the quit flag set, as Close, Ctrl+Q and Alt+F4
+    // make it (without ending the test's own message loop).
+    static bool ConfirmedClose(TfrmMain& form) {
+        form.MenuItem("pClose").SetChecked(true);
+        bool canClose = true;
+        form.FormCloseQuery(form, canClose);
+        return canClose;
+    }
+
+    TempFolder root;
+    std::string history = root / "history\\";
+    std::string options = root / "options.ini";
+    FixedClock clock{LocalTime{{2026, 12, 8}, 10, 0, 30, 0}};
+    RecordingMessageSink messages;
+};
+
+TEST_F(MainWindowTest, FirstStartShowsTheDesignedWindowAndTheCurrentMonth) {
+    auto form = Start();
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(form->Caption(), "Tallyvane");
+    EXPECT_EQ(form->Width(), 740);
+    EXPECT_EQ(form->Height(), 360);
+    EXPECT_EQ(form->TreeView().Width(), 150);
+    EXPECT_TRUE(Application().ShowMainForm());
+    EXPECT_THAT(TreeLines(form->TreeView()),
+                ElementsAre("2026.November 0", "  2026-11-30 1", "2026.December 0 + *",
+                            "  2026-12-01 1", "  2026-12-08 2"));
+    EXPECT_TRUE(form->MonthChart().Visible());
+    EXPECT_FALSE(form->DayChart().Visible());
+    EXPECT_EQ(form->TimerMinutes().Interval(), 30000u);
+    EXPECT_EQ(form->Log().StoreDate(), (Date{2026, 12, 8}));
+}
+
+TEST_F(MainWindowTest, SelectingADayShowsTheDayChart) {
+    auto form = Start();
+    TTreeNode& december = form->TreeView().Root(1);
+    form->TreeView().SetSelected(&december.Item(1));
+    EXPECT_TRUE(form->DayChart().Visible());
+    EXPECT_FALSE(form->MonthChart().Visible());
+    form->TreeView().SetSelected(&december);
+    EXPECT_TRUE(form->MonthChart().Visible());
+}
+
+TEST_F(MainWindowTest, AConfirmedQuitSavesTheDayAndTheSettings) {
+    auto form = Start();
+    form->Log().StoreMinute(601, 5, 2);
+    form->TreeView().SetWidth(180);
+    ASSERT_TRUE(ConfirmedClose(*form));
+    EXPECT_EQ(SplitTextLines(ReadFile(history + "26-12-08.dat"))[601], "5:2:0");
+    TIniFile ini(options);
+    EXPECT_EQ(ini.ReadInteger("PosSize", "WindowState", -1), 0); // never shown in this test
+    EXPECT_EQ(ini.ReadInteger("PosSize", "Width", -1), 740);
+    EXPECT_EQ(ini.ReadInteger("PosSize", "Height", -1), 360);
+    EXPECT_EQ(ini.ReadInteger("PosSize", "Top", -1), form->Top());
+    EXPECT_EQ(ini.ReadInteger("PosSize", "Left", -1), form->Left());
+    EXPECT_EQ(ini.ReadInteger("PosSize", "TreeWidth", -1), 180);
+}
+
+TEST_F(MainWindowTest, ACloseRequestWithoutTheQuitFlagOnlyHidesAndSavesNothing) {
+    auto form = Start();
+    const std::string before = ReadFile(history + "26-12-08.dat");
+    form->Log().StoreMinute(601, 5, 2);
+    bool canClose = true;
+    form->FormCloseQuery(*form, canClose);
+    EXPECT_FALSE(canClose);
+    EXPECT_TRUE(IsIconic(Application().Handle()));
+    EXPECT_FALSE(FileExists(options));
+    EXPECT_EQ(ReadFile(history + "26-12-08.dat"), before);
+}
+
+// The first start opens centred; from then on the window opens where the
+// user left it.
+TEST_F(MainWindowTest, ASecondStartRestoresPlaceSizeAndTreeWidth) {
+    TRect left;
+    {
+        auto form = Start();
+        form->Show();
+        form->SetBounds(100, 80, 900, 500);
+        form->TreeView().SetWidth(222);
+        left = form->BoundsRect();
+        ASSERT_TRUE(ConfirmedClose(*form));
+    }
+    EXPECT_EQ(TIniFile(options).ReadInteger("PosSize", "WindowState", -1), 1);
+    auto form = Start();
+    form->Show();
+    EXPECT_EQ(form->BoundsRect(), left);
+    EXPECT_EQ(left, TRect::FromBounds(100, 80, 900, 500));
+    EXPECT_EQ(form->TreeView().Width(), 222);
+    EXPECT_TRUE(Application().ShowMainForm());
+}
+
+TEST_F(MainWindowTest, StoredWindowStatesDecideWhatTheStartShows) {
+    struct Case {
+        const char* ini;
+        bool shown;
+        TWindowState state;
+    } cases[] = {
+        {"[PosSize]\r\nWindowState=0\r\n", false, wsNormal},
+        {"[PosSize]\r\nWindowState=2\r\nWidth=10\r\n", true, wsMaximized},
+        {"[PosSize]\r\nWindowState=banana\r\nTop=x\r\nWidth=-3\r\n", true, wsNormal},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.ini);
+        WriteFile(options, c.ini);
+        Application().SetShowMainForm(true);
+        auto form = Start();
+        EXPECT_EQ(Application().ShowMainForm(), c.shown);
+        EXPECT_EQ(form->WindowState(), c.state);
+        EXPECT_GE(form->Width(), 150); // garbage never makes an unusable window
+        EXPECT_TRUE(messages.messages.empty());
+    }
+}
+
+TEST_F(MainWindowTest, AWindowStoredOffEveryScreenOpensOnTheScreen) {
+    WriteFile(options, "[PosSize]\r\nWindowState=1\r\nTop=100\r\nLeft=30000\r\nWidth=740\r\n"
+                       "Height=360\r\n");
+    auto form = Start();
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_GE(form->Left(), work.left);
+    EXPECT_LE(form->Left() + form->Width(), work.right);
+}
+
+TEST_F(MainWindowTest, TheAutostartValueKeepsTheWindowInTheTray) {
+    TRegistry registry;
+    registry.SetRootKey(HKEY_LOCAL_MACHINE);
+    ASSERT_TRUE(registry.OpenKey(kRunKey, true));
+    registry.WriteString(kRunValue, "C:\\Tallyvane.exe");
+    auto form = Start();
+    registry.DeleteValue(kRunValue);
+    EXPECT_TRUE(form->MenuItem("pAutoStart").Checked());
+    EXPECT_FALSE(Application().ShowMainForm());
+}
+
+TEST_F(MainWindowTest, AStrayFileIsReportedAndEveryDayStillListed) {
+    WriteFile(history + "notes.dat", "mine");
+    auto form = Start();
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "'notes' is not a valid date");
+    EXPECT_EQ(messages.messages[0].caption, "Ostrelle");
+    EXPECT_EQ(form->TreeView().Nodes().size(), 5u);
+    EXPECT_EQ(form->TimerMinutes().Interval(), 30000u); // start-up went on
+}
+
+TEST_F(MainWindowTest, AMissingHistoryFolderIsReportedAndTheWindowStillRuns) {
+    RemoveDirectoryW(Widen(history).c_str()); // fails: not empty
+    for (const auto& name : ListFolder(history, "*"))
+        DeleteFileIfPresent(history + name);
+    RemoveDirectoryW(Widen(history).c_str());
+    auto form = Start();
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_THAT(messages.messages[0].text, StartsWith("Cannot create file \"" + history));
+    EXPECT_EQ(form->TreeView().RootCount(), 0);         // the steps after it are skipped
+    EXPECT_EQ(form->TimerMinutes().Interval(), 60000u); // not aligned
+}
+
+TEST_F(MainWindowTest, KeysFromTheHookAreCountedAndPlainKeysDoNotQuit) {
+    auto form = Start();
+    auto& hook = dynamic_cast<TSysKeyboardHook&>(*form->FindComponent("SysKeyboardHook"));
+    bool allow = true;
+    for (int i = 0; i < 3; ++i)
+        form->SysKeyboardHookKeyDown(hook, 'A', 0, allow);
+    EXPECT_TRUE(allow);
+    EXPECT_EQ(form->Recorder().KeyCount(), 3);
+
+    WORD q = 'Q';
+    form->FormKeyDown(*form, q, 0); // Q alone does nothing
+    EXPECT_FALSE(form->MenuItem("pClose").Checked());
+    WORD f4 = VK_F4;
+    form->FormKeyDown(*form, f4, 0);
+    EXPECT_FALSE(form->MenuItem("pClose").Checked());
+}
