@@ -1,6 +1,7 @@
 #include "app/Main.h"
 
 #include "history/TreeLabels.h"
+#include "support/PumpMessages.h"
 #include "support/TempFolder.h"
 #include "toolkit/Application.h"
 #include "toolkit/Files.h"
@@ -222,4 +223,21 @@ TEST_F(MainWindowTest, KeysFromTheHookAreCountedAndPlainKeysDoNotQuit) {
     WORD f4 = VK_F4;
     form->FormKeyDown(*form, f4, 0);
     EXPECT_FALSE(form->MenuItem("pClose").Checked());
+}
+
+// A key stroke anywhere on the desktop goes through ostrelle.dll and the
+// hook component to the window's key counter, and into the next minute.
+TEST_F(MainWindowTest, AKeyStrokeOnTheDesktopReachesTheMinuteRecord) {
+    auto form = Start();
+    for (bool up : {false, true}) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = VK_F13; // a key no program here answers
+        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        ASSERT_EQ(SendInput(1, &input, sizeof input), 1u);
+    }
+    ASSERT_TRUE(PumpUntil([&] { return form->Recorder().KeyCount() == 1; }));
+    clock.Set({{2026, 12, 8}, 10, 1, 0, 0});
+    form->TimerMinutesTimer(*form);
+    EXPECT_EQ(SplitTextLines(ReadFile(history + "26-12-08.dat"))[601], "1:0:0");
 }
