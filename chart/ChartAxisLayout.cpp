@@ -98,6 +98,8 @@ void TChartAxis::ReserveSpace(ChartCanvas& canvas, TRect& plot) {
             size = RunsAlong(horizontal, labelsAngle_) ? FontHeight(canvas, labelsFont_)
                                                        : WidestLabel(canvas);
         posLabels_ = take(size);
+    } else {
+        posLabels_ = take(0); // the click area then ends at the axis
     }
     int tickSpace = axisPen_.VisibleWidth() + (ticks_.Visible() ? tickLength_ : 0);
     if (minorTicks_.Visible())

@@ -306,3 +306,15 @@ TEST_F(DayChartTest, APointOfNoColourLeavesAGap) {
     EXPECT_EQ(polygons[0]->points[1].x, kPlot.right);
     EXPECT_EQ(polygons[0]->brushColor, 0x00CCFFu);
 }
+
+TEST_F(DayChartTest, SeriesOutOfTheLegendAreStillDrawn) {
+    day.cpu1->SetActive(true); // designed with ShowInLegend False
+    for (int minute = 0; minute < 1440; ++minute)
+        day.cpu1->AddPoint(minute, 5);
+    Paint();
+    EXPECT_EQ(day.chart->Legend().Layout().columns, 2);
+    EXPECT_EQ(day.cpu1->FirstVisible(), 0);
+    EXPECT_EQ(canvas.OfKind(Kind::Ellipse).size(), 1440u);
+    const auto texts = canvas.Texts();
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), "CPU load, %"), 0);
+}
