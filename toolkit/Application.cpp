@@ -1,6 +1,6 @@
 #include "Application.h"
 
-#include "Control.h"
+#include "Form.h"
 #include "Text.h"
 
 #include <commctrl.h>
@@ -116,10 +116,8 @@ LRESULT TApplication::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 
 void TApplication::Run() {
     Handle();
-    if (mainForm_ && showMainForm_) {
-        ShowWindow(window_.Get(), SW_SHOWNORMAL);
+    if (mainForm_ && showMainForm_)
         mainForm_->Show();
-    }
     MSG msg;
     while (!terminated_) {
         BOOL got = GetMessageW(&msg, nullptr, 0, 0);

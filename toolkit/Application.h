@@ -9,7 +9,8 @@
 //   Handle()                  the hidden top-level application window: it
 //                             carries the taskbar button and owns every form,
 //                             so minimising it takes the forms along
-//   MainForm/SetMainForm      the first form made becomes the main form
+//   MainForm/SetMainForm      the first form made becomes the main form;
+//                             showing it shows the taskbar button too
 //   ShowMainForm/SetShowMainForm   whether Run shows the main form
 //   Run()                     shows the main form (if wanted) and runs the
 //                             message loop until Terminate or WM_QUIT
@@ -29,7 +30,7 @@
 #include <utility>
 #include <vector>
 
-class TControl;
+class TForm;
 
 struct TMessage {
     UINT Msg = 0;
@@ -65,8 +66,8 @@ public:
     void ProcessMessages();
 
     HWND Handle();
-    TControl* MainForm() const { return mainForm_; }
-    void SetMainForm(TControl* form) { mainForm_ = form; }
+    TForm* MainForm() const { return mainForm_; }
+    void SetMainForm(TForm* form) { mainForm_ = form; }
     bool ShowMainForm() const { return showMainForm_; }
     void SetShowMainForm(bool show) { showMainForm_ = show; }
 
@@ -93,7 +94,7 @@ private:
     MessageSink* sink_ = &messageBox_;
     WindowHandle window_;
     WindowHandle hintWindow_;
-    TControl* mainForm_ = nullptr;
+    TForm* mainForm_ = nullptr;
     bool showMainForm_ = true;
     bool terminated_ = false;
     int hintHidePause_ = 2500;

@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "FormLoader.h"
+#include "Text.h"
 
 TForm::TForm(TComponent* owner) : TControl(owner) {
     SetVisible(false);
@@ -26,11 +27,7 @@ void TForm::Load(const FormClasses& classes, const FormHandlers& handlers, std::
 
 void TForm::LoadFromResource(const FormClasses& classes, const FormHandlers& handlers,
                              const wchar_t* name) {
-    std::string text = ReadFormResource(name);
-    std::string source;
-    for (const wchar_t* c = name; *c; ++c)
-        source += char(*c);
-    Load(classes, handlers, text, source);
+    Load(classes, handlers, ReadFormResource(name), Narrow(name));
 }
 
 DWORD TForm::FrameStyle() const {
@@ -114,7 +111,7 @@ void TForm::PlaceForFirstShow() {
     if (position_ == poDesigned)
         return;
     RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    TControl* main = Application().MainForm();
+    TForm* main = Application().MainForm();
     if (position_ == poMainFormCenter && main && main != this && main->HandleAllocated() &&
         main->Visible())
         GetWindowRect(main->Handle(), &area);
@@ -128,6 +125,10 @@ void TForm::SetVisible(bool visible) {
         return;
     }
     PlaceForFirstShow();
+    // The main form's taskbar button is the application window's.
+    HWND app = Application().Handle();
+    if (Application().MainForm() == this && !IsWindowVisible(app) && !IsIconic(app))
+        ShowWindow(app, SW_SHOWNA);
     TControl::SetVisible(true);
     // A state set while hidden is applied now; otherwise the window keeps
     // the state it had when it was hidden.

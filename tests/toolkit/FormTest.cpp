@@ -133,6 +133,8 @@ TEST_F(UiTest, WindowStateFollowsTheWindow) {
     EXPECT_FALSE(IsWindowVisible(form.Handle())); // applied when shown
     form.Show();
     EXPECT_TRUE(IsZoomed(form.Handle()));
+    // The main form brought the taskbar button along.
+    EXPECT_TRUE(IsWindowVisible(Application().Handle()));
     // The user restores it; hidden in the tray it still says so.
     ShowWindow(form.Handle(), SW_RESTORE);
     form.Hide();
