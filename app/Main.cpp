@@ -1,5 +1,6 @@
 #include "Main.h"
 
+#include "About.h"
 #include "MainFormClasses.h"
 #include "WindowPlacement.h"
 #include "history/DayChartRules.h"
@@ -128,10 +129,12 @@ void TfrmMain::ApplyOptions() {
     treeView_->SetWidth(std::clamp(treeWidth, 0, std::max(Width() - 40, 0)));
 }
 
+// Read-only: a user without the right to write under HKEY_LOCAL_MACHINE
+// cannot open the key for writing, and would never see the value there.
 void TfrmMain::ReadAutostart() {
-    TRegistry registry;
+    TRegistry registry(KEY_READ);
     registry.SetRootKey(HKEY_LOCAL_MACHINE);
-    if (registry.OpenKey(kRunKey, true) && registry.ValueExists(kRunValue)) {
+    if (registry.OpenKey(kRunKey, false) && registry.ValueExists(kRunValue)) {
         MenuItem("pAutoStart").SetChecked(true);
         Application().SetShowMainForm(false);
     }
@@ -237,9 +240,10 @@ void TfrmMain::ShowMonthView() {
     chartMonth_->Show();
 }
 
-// The About dialog comes with its own step; until then F1 and the menu
-// item do nothing.
-void TfrmMain::pAboutClick(TComponent&) {}
+void TfrmMain::pAboutClick(TComponent&) {
+    if (about_)
+        about_->ShowModal();
+}
 
 void TfrmMain::SetMenuShown(bool windowShown) {
     TMenuItem& show = MenuItem("pShowStat");

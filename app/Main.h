@@ -15,6 +15,7 @@
 #include <string>
 
 class TChartAxis;
+class TfrmAbout;
 
 // The main window: the history tree beside the day and month charts, the
 // recording timers and the keyboard hook, the tray menu. It is built from
@@ -65,6 +66,9 @@ public:
     // The quit flag: the checked state of the menu's Close item.
     void Quit();
 
+    // The About dialog that F1 and the menu show; made by the program entry.
+    void SetAboutDialog(TfrmAbout* about) { about_ = about; }
+
 private:
     template <typename T> T& Find(const std::string& name);
     void BindComponents();
@@ -88,6 +92,7 @@ private:
     TPopupMenu* popupMenu_ = nullptr;
     std::unique_ptr<DayLog> dayLog_;
     std::unique_ptr<ActivityRecorder> recorder_;
+    TfrmAbout* about_ = nullptr;
     bool scrollDragging_ = false;
 };
 

@@ -1,5 +1,6 @@
 // Program entry: the application titled "Ostrelle", the main window built
 // from its form description, and the message loop until a confirmed quit.
+#include "About.h"
 #include "Main.h"
 
 #include "toolkit/Application.h"
@@ -11,6 +12,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     Application().SetTitle("Ostrelle");
     SystemClock clock;
     TfrmMain frmMain(clock, ExecutableFolder());
+    TfrmAbout frmAbout;
+    frmMain.SetAboutDialog(&frmAbout);
     Application().Run();
     return 0;
 }

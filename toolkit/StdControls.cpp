@@ -161,6 +161,19 @@ HBRUSH TLabel::ControlColor(HDC dc) {
     SetTextColor(dc, ColorToRGB(Font().Color()));
     if (transparent_) {
         SetBkMode(dc, TRANSPARENT);
+        // A native static cannot see through to a sibling picture, so a label
+        // on a picture paints that part of the picture as its background.
+        if (Parent())
+            for (TControl* sibling : Parent()->Controls())
+                if (auto* image = dynamic_cast<TImage*>(sibling); image && image->Bitmap()) {
+                    TRect under = image->BoundsRect(), self = BoundsRect();
+                    if (self.left >= under.left && self.top >= under.top &&
+                        self.right <= under.right && self.bottom <= under.bottom) {
+                        brush_.Reset(CreatePatternBrush(image->Bitmap()));
+                        SetBrushOrgEx(dc, under.left - self.left, under.top - self.top, nullptr);
+                        return static_cast<HBRUSH>(brush_.Get());
+                    }
+                }
         return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
     }
     SetBkColor(dc, ColorToRGB(Color()));
@@ -221,13 +234,18 @@ TImage::TImage(TComponent* owner) : TControl(owner) {
 void TImage::CreateParams(TCreateParams& params) {
     TControl::CreateParams(params);
     params.className = L"STATIC";
-    params.style |= SS_BITMAP | SS_NOTIFY;
+    // It never paints over the controls above it.
+    params.style |= SS_BITMAP | SS_NOTIFY | WS_CLIPSIBLINGS;
 }
 
 void TImage::HandleCreated() {
     if (bitmap_)
         SendMessageW(Handle(), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap_.Get()));
     FitToBitmap();
+}
+
+void TImage::SendToBack() {
+    SetWindowPos(Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TImage::SetBitmap(GdiObject bitmap) {

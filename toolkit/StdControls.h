@@ -109,6 +109,8 @@ class TImage : public TControl {
 public:
     explicit TImage(TComponent* owner);
     void SetBitmap(GdiObject bitmap);
+    // Puts the picture under its sibling controls, as a backdrop.
+    void SendToBack();
     HBITMAP Bitmap() const { return static_cast<HBITMAP>(bitmap_.Get()); }
     bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool autoSize);

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "toolkit/Form.h"
+#include "toolkit/StdControls.h"
+
+// The About dialog: the program's picture, its homepage and its version. It
+// is made once at start-up and shown modally whenever it is asked for.
+class TfrmAbout : public TForm {
+public:
+    TfrmAbout();
+    ~TfrmAbout() override;
+
+    void lblHomepageClick(TComponent& sender);
+    void btnCloseClick(TComponent& sender);
+
+    // The address the homepage label shows and a click opens.
+    const std::string& Homepage() const;
+};
