@@ -286,21 +286,19 @@ void TfrmMain::pAutoStartClick(TComponent&) {
     }
 }
 
-void TfrmMain::sbtnZoomInClick(TComponent&) {
+// The buttons stay disabled until the animated zoom has drawn its last
+// frame, so a second click cannot start another zoom.
+void TfrmMain::ZoomDayChart(double percent) {
     zoomIn_->SetEnabled(false);
     zoomOut_->SetEnabled(false);
-    myChart_->ZoomByPercent(115);
+    myChart_->ZoomByPercent(percent);
     zoomIn_->SetEnabled(true);
     zoomOut_->SetEnabled(true);
 }
 
-void TfrmMain::sbtnZoomOutClick(TComponent&) {
-    zoomIn_->SetEnabled(false);
-    zoomOut_->SetEnabled(false);
-    myChart_->ZoomByPercent(85);
-    zoomIn_->SetEnabled(true);
-    zoomOut_->SetEnabled(true);
-}
+void TfrmMain::sbtnZoomInClick(TComponent&) { ZoomDayChart(115); }
+
+void TfrmMain::sbtnZoomOutClick(TComponent&) { ZoomDayChart(85); }
 
 void TfrmMain::sbtnZoomUndoClick(TComponent&) {
     myChart_->ZoomUndo();

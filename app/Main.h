@@ -78,6 +78,7 @@ private:
     void ShowDayView();
     void ShowMonthView();
     void SetMenuShown(bool windowShown);
+    void ZoomDayChart(double percent);
 
     const Clock& clock_;
     std::string programFolder_;
