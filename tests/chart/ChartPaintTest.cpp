@@ -7,6 +7,11 @@
 using Kind = RecordingChartCanvas::Kind;
 
 TEST_F(DayChartTest, LaysOutPlotAxesAndLegendFromTheDesign) {
+    // Ten series, the never-active bar series among them, in design order.
+    ASSERT_EQ(day.chart->SeriesListCount(), 10);
+    EXPECT_EQ(&day.chart->SeriesAt(3), day.reserved);
+    EXPECT_EQ(day.reserved->BarWidthPercent(), 30);
+    EXPECT_EQ(day.reserved->MultiBar(), mbStacked);
     EXPECT_EQ(day.chart->PlotRect(), kPlot);
     const AxisScale& bottom = day.chart->BottomAxis().Scale();
     EXPECT_EQ(bottom.startPos, 42);
