@@ -12,7 +12,7 @@ void TChartAxis::Draw(ChartCanvas& canvas, const TRect& plot) {
     if (ResolvedLabelStyle() != talNone) {
         incrementUsed_ = CalcIncrement(canvas, true);
         LabelValues(scale_.minimum, scale_.maximum, incrementUsed_, roundFirstLabel_, labelValues_);
-        canvas.SetFont(labelsFont_.Spec(labelsAngle_));
+        canvas.SetFont(labelsFont_.Described(labelsAngle_));
         canvas.SetBrush(clWhite, ChartBrushStyle::Clear);
         const int fontHeight = canvas.TextExtent("W").cy;
         for (double value : labelValues_) {
@@ -42,7 +42,7 @@ void TChartAxis::DrawTitle(ChartCanvas& canvas) {
     if (caption.empty())
         return;
     const int angle = title_.Angle() % 360;
-    canvas.SetFont(title_.Font().Spec(angle));
+    canvas.SetFont(title_.Font().Described(angle));
     canvas.SetBrush(clWhite, ChartBrushStyle::Clear);
     ChartSize size = canvas.TextExtent(caption);
     const int centre = scale_.Centre();

@@ -20,7 +20,7 @@ int LineCount(const std::string& text, bool multiLine) {
 } // namespace
 
 int TChartAxis::FontHeight(ChartCanvas& canvas, const TChartFont& font, int angle) const {
-    canvas.SetFont(font.Spec(angle));
+    canvas.SetFont(font.Described(angle));
     return canvas.TextExtent("W").cy;
 }
 
@@ -67,7 +67,7 @@ int TChartAxis::WidestLabel(ChartCanvas& canvas) {
         low = increment * std::trunc(low / increment);
         high = increment * std::trunc(high / increment);
     }
-    canvas.SetFont(labelsFont_.Spec(labelsAngle_));
+    canvas.SetFont(labelsFont_.Described(labelsAngle_));
     int widest = std::max(LabelWidth(canvas, FormatLabel(low, false)),
                           LabelWidth(canvas, FormatLabel(high, false)));
     return widest + canvas.TextExtent(" ").cx;
@@ -87,9 +87,10 @@ void TChartAxis::ReserveSpace(ChartCanvas& canvas, TRect& plot) {
     if (!title_.Caption().empty()) {
         int size = titleSize_;
         if (size == 0)
-            size = RunsAlong(horizontal, title_.Angle()) ? FontHeight(canvas, title_.Font())
-                                                         : (canvas.SetFont(title_.Font().Spec()),
-                                                            canvas.TextExtent(title_.Caption()).cx);
+            size = RunsAlong(horizontal, title_.Angle())
+                       ? FontHeight(canvas, title_.Font())
+                       : (canvas.SetFont(title_.Font().Described()),
+                          canvas.TextExtent(title_.Caption()).cx);
         posTitle_ = take(size);
     }
     if (labels_) {

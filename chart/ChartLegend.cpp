@@ -44,7 +44,7 @@ void TChartLegend::Draw(ChartCanvas& canvas, const std::vector<TChartSeries*>& s
     if (items_.empty())
         return;
 
-    canvas.SetFont(font_.Spec());
+    canvas.SetFont(font_.Described());
     LegendMeasures measures;
     measures.plot = plot;
     measures.boundsWidth = boundsWidth;
@@ -73,7 +73,7 @@ void TChartLegend::Draw(ChartCanvas& canvas, const std::vector<TChartSeries*>& s
 
     const int shown = std::min(layout_.ShownItems(), int(items_.size()));
     for (int k = 0; k < shown; ++k) {
-        canvas.SetFont(font_.Spec());
+        canvas.SetFont(font_.Described());
         canvas.SetBrush(clWhite, ChartBrushStyle::Clear);
         TPoint text = layout_.TextOrigin(k);
         canvas.TextAt(text.x, text.y, ItemText(*items_[size_t(k)], k));

@@ -66,7 +66,7 @@ public:
     }
 
     // The font as a canvas selects it, turned by `angle` degrees.
-    ChartFontSpec Spec(int angle = 0) const {
+    ChartFontSpec Described(int angle = 0) const {
         return {Name(), Height(), Style(), ChartColorToRGB(Color()), angle % 360};
     }
 };

@@ -25,7 +25,7 @@ void TCustomChart::DrawTitlesAndLegend(ChartCanvas& canvas, TRect& plot) {
     for (TChartTitle* block : {&title_, &foot_}) {
         if (!block->Visible() || block->Text().empty())
             continue;
-        canvas.SetFont(block->Font().Spec());
+        canvas.SetFont(block->Font().Described());
         canvas.SetBrush(clWhite, ChartBrushStyle::Clear);
         ChartSize size = canvas.TextExtent(block->Text());
         const bool top = block == &title_;
