@@ -241,3 +241,35 @@ TEST_F(MainWindowTest, AKeyStrokeOnTheDesktopReachesTheMinuteRecord) {
     form->TimerMinutesTimer(*form);
     EXPECT_EQ(SplitTextLines(ReadFile(history + "26-12-08.dat"))[601], "1:0:0");
 }
+
+TEST_F(MainWindowTest, TheAutostartCommandRegistersTheProgram) {
+    auto form = Start();
+    form->pAutoStartClick(*form);
+    TRegistry registry(KEY_READ);
+    registry.SetRootKey(HKEY_LOCAL_MACHINE);
+    ASSERT_TRUE(registry.OpenKey(kRunKey, false));
+    EXPECT_EQ(registry.ReadString(kRunValue), ExecutablePath());
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "Program successfully added to startup");
+    EXPECT_EQ(messages.messages[0].caption, "Tallyvane");
+    EXPECT_TRUE(form->MenuItem("pAutoStart").Checked());
+    TRegistry writer;
+    writer.SetRootKey(HKEY_LOCAL_MACHINE);
+    ASSERT_TRUE(writer.OpenKey(kRunKey, false));
+    writer.DeleteValue(kRunValue);
+}
+
+TEST_F(MainWindowTest, TheMenuOffersToShowOrToHideAsTheWindowIs) {
+    auto form = Start();
+    TMenuItem& show = form->MenuItem("pShowStat");
+    TMenuItem& hide = form->MenuItem("pHideStat");
+    form->PopupMenuPopup(form->PopupMenu()); // not shown yet
+    EXPECT_TRUE(show.Visible());
+    EXPECT_FALSE(hide.Visible());
+    EXPECT_TRUE(show.Default());
+    form->Show();
+    form->PopupMenuPopup(form->PopupMenu());
+    EXPECT_FALSE(show.Visible());
+    EXPECT_TRUE(hide.Visible());
+    EXPECT_TRUE(hide.Default());
+}
