@@ -283,3 +283,19 @@ TEST_F(MainWindowTest, TheMenuOffersToShowOrToHideAsTheWindowIs) {
     EXPECT_TRUE(hide.Visible());
     EXPECT_TRUE(hide.Default());
 }
+
+TEST_F(MainWindowTest, AQuitWhileMaximisedKeepsTheStoredBounds) {
+    WriteFile(options, "[PosSize]\r\nWindowState=1\r\nTop=50\r\nLeft=60\r\nHeight=400\r\n"
+                       "Width=800\r\nTreeWidth=170\r\n");
+    auto form = Start();
+    form->SetWindowState(wsMaximized);
+    form->TreeView().SetWidth(190);
+    ASSERT_TRUE(ConfirmedClose(*form));
+    TIniFile ini(options);
+    EXPECT_EQ(ini.ReadInteger("PosSize", "WindowState", -1), 2);
+    EXPECT_EQ(ini.ReadInteger("PosSize", "Top", -1), 50);
+    EXPECT_EQ(ini.ReadInteger("PosSize", "Left", -1), 60);
+    EXPECT_EQ(ini.ReadInteger("PosSize", "Height", -1), 400);
+    EXPECT_EQ(ini.ReadInteger("PosSize", "Width", -1), 800);
+    EXPECT_EQ(ini.ReadInteger("PosSize", "TreeWidth", -1), 190);
+}
