@@ -148,6 +148,12 @@ void TfrmMain::Quit() {
 // Every request to close is refused and sends the program to the tray,
 // unless the quit flag is set: then the day and the settings are saved.
 void TfrmMain::FormCloseQuery(TComponent&, bool& canClose) {
+    // Alt+F4 quits through the shortcut and then asks the system to close as
+    // well; the quit has saved everything already.
+    if (Application().Terminated()) {
+        canClose = true;
+        return;
+    }
     if (!MenuItem("pClose").Checked()) {
         canClose = false;
         Application().Minimize();

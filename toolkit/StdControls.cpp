@@ -169,19 +169,21 @@ HBRUSH TLabel::ControlColor(HDC dc) {
                     TRect under = image->BoundsRect(), self = BoundsRect();
                     if (self.left >= under.left && self.top >= under.top &&
                         self.right <= under.right && self.bottom <= under.bottom) {
-                        brush_.Reset(CreatePatternBrush(image->Bitmap()));
                         SetBrushOrgEx(dc, under.left - self.left, under.top - self.top, nullptr);
-                        return static_cast<HBRUSH>(brush_.Get());
+                        return brush_.Pattern(image->Bitmap());
                     }
                 }
         return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
     }
     SetBkColor(dc, ColorToRGB(Color()));
-    brush_.Reset(CreateSolidBrush(ColorToRGB(Color())));
-    return static_cast<HBRUSH>(brush_.Get());
+    return brush_.Solid(ColorToRGB(Color()));
 }
 
 // --- TStaticText
+
+static DWORD AlignmentStyle(TAlignment alignment) {
+    return alignment == taCenter ? SS_CENTER : alignment == taRightJustify ? SS_RIGHT : SS_LEFT;
+}
 
 TStaticText::TStaticText(TComponent* owner) : TClickControl(owner) {
     SetBounds(0, 0, 65, 17);
@@ -191,9 +193,7 @@ void TStaticText::CreateParams(TCreateParams& params) {
     TControl::CreateParams(params);
     params.className = L"STATIC";
     params.style |= SS_NOTIFY | SS_NOPREFIX;
-    params.style |= alignment_ == taCenter         ? SS_CENTER
-                    : alignment_ == taRightJustify ? SS_RIGHT
-                                                   : SS_LEFT;
+    params.style |= AlignmentStyle(alignment_);
     if (borderStyle_ == sbsSingle)
         params.style |= WS_BORDER;
     else if (borderStyle_ == sbsSunken)
@@ -203,10 +203,7 @@ void TStaticText::CreateParams(TCreateParams& params) {
 void TStaticText::SetAlignment(TAlignment alignment) {
     alignment_ = alignment;
     SetWindowStyle(SS_TYPEMASK, false);
-    SetWindowStyle(alignment == taCenter         ? SS_CENTER
-                   : alignment == taRightJustify ? SS_RIGHT
-                                                 : SS_LEFT,
-                   true);
+    SetWindowStyle(AlignmentStyle(alignment), true);
 }
 
 void TStaticText::SetBorderStyle(TStaticBorderStyle style) {
@@ -218,11 +215,7 @@ void TStaticText::SetBorderStyle(TStaticBorderStyle style) {
 HBRUSH TStaticText::ControlColor(HDC dc) {
     SetTextColor(dc, ColorToRGB(Font().Color()));
     SetBkColor(dc, ColorToRGB(Color()));
-    if (!brush_ || brushColor_ != Color()) {
-        brush_.Reset(CreateSolidBrush(ColorToRGB(Color())));
-        brushColor_ = Color();
-    }
-    return static_cast<HBRUSH>(brush_.Get());
+    return brush_.Solid(ColorToRGB(Color()));
 }
 
 // --- TImage

@@ -16,6 +16,7 @@
 //   TImage       static picture: SetBitmap(bitmap) takes the bitmap,
 //                AutoSize sizes the control to it
 #include "Control.h"
+#include "BrushCache.h"
 #include "Handle.h"
 
 #include "Alignment.h"
@@ -83,7 +84,7 @@ protected:
 private:
     bool transparent_ = true;
     bool autoSize_ = true;
-    GdiObject brush_;
+    BrushCache brush_;
 };
 
 class TStaticText : public TClickControl {
@@ -101,8 +102,7 @@ protected:
 private:
     TAlignment alignment_ = taLeftJustify;
     TStaticBorderStyle borderStyle_ = sbsNone;
-    TColor brushColor_ = 0;
-    GdiObject brush_;
+    BrushCache brush_;
 };
 
 class TImage : public TControl {
