@@ -106,3 +106,28 @@ TEST_F(ChartWindowTest, ALabelHandlerErrorIsShownNotThrownThroughTheWindow) {
     ASSERT_FALSE(sink.messages.empty());
     EXPECT_EQ(sink.messages[0].text.rfind("'x", 0), 0u);
 }
+
+// A series filled point by point asks for thousands of repaints; the window
+// is marked once, and a request after the paint marks it again.
+TEST_F(ChartWindowTest, RepaintRequestsAfterAPaintAreNeverLost) {
+    HWND window = day.chart->Handle();
+    auto invalid = [&] { return GetUpdateRect(window, nullptr, FALSE) != FALSE; };
+    ASSERT_FALSE(invalid());
+    for (int minute = 0; minute < 1440; ++minute)
+        day.keys2->ReplaceY(minute, minute % 5);
+    EXPECT_TRUE(invalid());
+    UpdateWindow(window);
+    EXPECT_FALSE(invalid());
+    day.keys2->ReplaceY(3, 9);
+    EXPECT_TRUE(invalid());
+    UpdateWindow(window);
+
+    day.chart->Hide();
+    day.keys2->ReplaceY(4, 9);
+    day.chart->Show();
+    UpdateWindow(window);
+    EXPECT_FALSE(invalid());
+    day.keys2->ReplaceY(5, 9);
+    EXPECT_TRUE(invalid());
+    EXPECT_TRUE(sink.messages.empty());
+}
