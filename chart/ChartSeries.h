@@ -131,6 +131,8 @@ private:
 
     TChartValueList xValues_{"X", loAscending};
     TChartValueList yValues_{"Y", loNone};
+    // Empty while every point has the default colour (no label); otherwise
+    // one entry per point.
     std::vector<TColor> colors_;
     std::vector<std::string> labels_;
     bool active_ = true;

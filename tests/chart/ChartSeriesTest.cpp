@@ -14,9 +14,20 @@ TEST(TChartSeries, AddPointKeepsAllListsParallelInXOrder) {
     const double ys[] = {30, 31, 50, 70};
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(s.YAt(i), ys[i]);
+    EXPECT_EQ(s.LabelAt(0), "a");
     EXPECT_EQ(s.LabelAt(1), "b");
+    EXPECT_EQ(s.LabelAt(3), "");
+    EXPECT_EQ(s.ColorAt(0), clTeeColor);
     EXPECT_EQ(s.ColorAt(1), 0x0000FFu);
     EXPECT_EQ(s.ColorAt(2), clTeeColor);
+    EXPECT_THROW((void)s.ColorAt(4), Exception);
+    EXPECT_THROW((void)s.LabelAt(-1), Exception);
+    s.ClearPoints();
+    s.AddPoint(1, 1);
+    s.AddPoint(0, 0, "", 0x00FF00); // the first own colour goes before a plain point
+    EXPECT_EQ(s.ColorAt(0), 0x00FF00u);
+    EXPECT_EQ(s.ColorAt(1), clTeeColor);
+    EXPECT_EQ(s.LabelAt(1), "");
 }
 
 TEST(TChartSeries, RepaintRequestsFollowActivity) {
