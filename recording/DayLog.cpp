@@ -51,10 +51,14 @@ void DayLog::EnsureFullDay() {
 }
 
 // A crash in the middle of a save leaves its temporary file behind; it was
-// never the day file, so it goes.
-void DayLog::RemoveStaleTempFiles() const {
+// never the day file, so it goes. The first save of a run does it, which
+// keeps the folder listing off the load at start-up.
+void DayLog::RemoveStaleTempFiles() {
+    if (tempFilesSwept_)
+        return;
     for (const std::string& name : ListFolder(historyDir_, "*.dat.tmp"))
         DeleteFileIfPresent(historyDir_ + name);
+    tempFilesSwept_ = true;
 }
 
 void DayLog::LoadTodayFile() {
@@ -62,7 +66,6 @@ void DayLog::LoadTodayFile() {
     unread_ = false;
     pendingBackup_.reset();
     storeDate_ = clock_.Now().date;
-    RemoveStaleTempFiles();
     EnsureFullDay();
 
     const std::string path = DayFileName(storeDate_);
@@ -142,6 +145,7 @@ void DayLog::KeepBrokenOriginal(const std::string& path) {
 }
 
 void DayLog::SaveDayFile() {
+    RemoveStaleTempFiles();
     const std::string path = DayFileName(storeDate_);
     if (unread_ && FileExists(path)) {
         if (std::optional<Exception> broken = MergeFile(path))
@@ -192,7 +196,11 @@ void DayLog::UpdateActiveSpan(uint16_t minute, uint16_t value) {
     UpdateActiveSpanOf(minute, value, span_.first, span_.last);
 }
 
+// Without a first active minute there is no span to show: the caption is
+// its hint alone, never a span "from 00:00 to 00:00".
 void DayLog::ActiveSpanCaption() {
-    if (caption_.set)
-        caption_.set(ActiveSpanText(caption_.hint ? caption_.hint() : std::string(), span_));
+    if (!caption_.set)
+        return;
+    const std::string hint = caption_.hint ? caption_.hint() : std::string();
+    caption_.set(span_.first != 0 ? ActiveSpanText(hint, span_) : hint);
 }

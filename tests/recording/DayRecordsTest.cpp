@@ -72,3 +72,40 @@ TEST(FormatDayFile, WritesCrLfLinesThatReadBackTheSame) {
     EXPECT_FALSE(back.error);
     EXPECT_EQ(back.records, records);
 }
+
+TEST(DayLineReader, TotalsReadKeysAndMouseAndNeverTheCpuText) {
+    DayLineReader reader("1:2:x\r\n3:4:\r\n5:6:7:8\n", DayFields::KeysAndMouse);
+    MinuteRecord r;
+    int lines = 0;
+    int32_t keys = 0, mouse = 0;
+    while (reader.Next(r)) {
+        ++lines;
+        keys += r.keys;
+        mouse += r.mouse;
+        EXPECT_EQ(r.cpu, 0);
+    }
+    EXPECT_EQ(lines, 3);
+    EXPECT_EQ(keys, 9);
+    EXPECT_EQ(mouse, 12);
+
+    for (const char* line : {"12", "12:7", ":7:0"}) {
+        DayLineReader broken(line, DayFields::KeysAndMouse);
+        try {
+            (void)broken.Next(r);
+            ADD_FAILURE() << "accepted " << line;
+        } catch (const Exception& e) {
+            EXPECT_EQ(e.Message(), "'' is not a valid integer value") << line;
+        }
+    }
+}
+
+TEST(DayLineReader, StopsOnTheLineThatDoesNotParse) {
+    DayLineReader reader("1:2:3\n4:x:6\n7:8:9\n");
+    MinuteRecord r;
+    ASSERT_TRUE(reader.Next(r));
+    EXPECT_THROW((void)reader.Next(r), Exception);
+    EXPECT_THROW((void)reader.Next(r), Exception); // still on the broken line
+    DayLineReader blank("1:2:3\r\n\r\n");          // an empty line is a broken line
+    ASSERT_TRUE(blank.Next(r));
+    EXPECT_THROW((void)blank.Next(r), Exception);
+}
