@@ -25,8 +25,14 @@ std::vector<std::string> ReadTextLines(const std::string& path);
 // "Cannot create file "%s". %s" when it cannot.
 void WriteFileBytes(const std::string& path, std::string_view bytes);
 
-// Names of the entries of a folder that match a wildcard pattern, every
-// attribute allowed, in ascending name order whatever the file system's order.
+// Names of the entries of a folder whose own (long) name matches a wildcard
+// pattern, every attribute allowed, in ascending name order whatever the file
+// system's order. A name that only its generated short name matches is left
+// out.
 std::vector<std::string> ListFolder(const std::string& folder, const std::string& pattern);
+
+// Whether a name matches a pattern of '*' (any run of characters) and '?'
+// (one character), without regard to case, as file names compare.
+[[nodiscard]] bool NameMatches(std::wstring_view name, std::wstring_view pattern);
 
 void DeleteFileIfPresent(const std::string& path) noexcept;
