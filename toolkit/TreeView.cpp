@@ -3,6 +3,8 @@
 #include "Exception.h"
 #include "Text.h"
 
+#include <cstring>
+
 TTreeNode::TTreeNode(TTreeView& tree, TTreeNode* parent, HTREEITEM item, std::string text)
     : tree_(tree), parent_(parent), item_(item), text_(std::move(text)) {}
 
@@ -57,6 +59,16 @@ bool TTreeNode::Expanded() const {
     return SendMessageW(tree_.TreeHandle(), TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item_),
                         TVIS_EXPANDED) &
            TVIS_EXPANDED;
+}
+
+TRect TTreeNode::DisplayRect() const {
+    // The message takes the item in the rectangle it fills.
+    RECT r{};
+    static_assert(sizeof(HTREEITEM) <= sizeof(RECT));
+    std::memcpy(&r, &item_, sizeof item_);
+    if (!SendMessageW(tree_.TreeHandle(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&r)))
+        return {};
+    return {r.left, r.top, r.right, r.bottom};
 }
 
 TTreeView::TTreeView(TComponent* owner) : TControl(owner) {

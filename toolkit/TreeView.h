@@ -16,7 +16,8 @@
 //   Images (a TImageList; dropped when the list is destroyed).
 //   Node: Text/SetText, ImageIndex/SelectedIndex (+ setters), Parent(),
 //   Level() (0 for roots), Count()/Item(i), Expand(recurse), Collapse(recurse),
-//   Expanded(), Handle() (HTREEITEM).
+//   Expanded(), Handle() (HTREEITEM), DisplayRect() (the label's rectangle in
+//   the tree's client pixels; empty while the node is not shown).
 // Nodes need the control's window: the tree must have a parent with one.
 #include "Control.h"
 #include "ImageList.h"
@@ -48,6 +49,7 @@ public:
     void Collapse(bool recurse);
     bool Expanded() const;
     HTREEITEM Handle() const { return item_; }
+    TRect DisplayRect() const;
 
 private:
     friend class TTreeView;
