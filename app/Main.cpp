@@ -5,9 +5,10 @@
 #include "WindowPlacement.h"
 #include "history/DayChartRules.h"
 #include "history/HistoryTree.h"
+#include "history/HistoryViews.h"
 #include "toolkit/Application.h"
-#include "toolkit/Exception.h"
 #include "toolkit/Files.h"
+#include "toolkit/FindOwned.h"
 #include "toolkit/IniFile.h"
 #include "toolkit/Registry.h"
 
@@ -32,6 +33,7 @@ TfrmMain::TfrmMain(const Clock& clock, std::string programFolder)
     h.Add("TimerMouseTimer", this, &TfrmMain::TimerMouseTimer);
     h.Add("TimerMinutesTimer", this, &TfrmMain::TimerMinutesTimer);
     h.Add("TreeViewChange", this, &TfrmMain::TreeViewChange);
+    h.Add("TreeViewMouseMove", this, &TfrmMain::TreeViewMouseMove);
     h.Add("pCloseClick", this, &TfrmMain::pCloseClick);
     h.Add("pAboutClick", this, &TfrmMain::pAboutClick);
     h.Add("pShowStatClick", this, &TfrmMain::pShowStatClick);
@@ -43,6 +45,8 @@ TfrmMain::TfrmMain(const Clock& clock, std::string programFolder)
     h.Add("sbtnZoomUndoClick", this, &TfrmMain::sbtnZoomUndoClick);
     h.Add("myChartMouseDown", this, &TfrmMain::myChartMouseDown);
     h.Add("myChartMouseUp", this, &TfrmMain::myChartMouseUp);
+    h.Add("myChartMouseMove", this, &TfrmMain::myChartMouseMove);
+    h.Add("ChartMonthMouseMove", this, &TfrmMain::ChartMonthMouseMove);
     h.Add("myChartGetAxisLabel", this, &TfrmMain::myChartGetAxisLabel);
     h.Add("myChartAllowScroll", this, &TfrmMain::myChartAllowScroll);
     LoadFromResource(MainFormClasses(), h, L"FRMMAIN");
@@ -54,10 +58,7 @@ TfrmMain::~TfrmMain() {
 }
 
 template <typename T> T& TfrmMain::Find(const std::string& name) {
-    T* found = dynamic_cast<T*>(FindComponent(name));
-    if (!found)
-        throw Exception("The main window has no " + name);
-    return *found;
+    return FindOwned<T>(*this, name);
 }
 
 TMenuItem& TfrmMain::MenuItem(const std::string& name) {
@@ -69,8 +70,6 @@ void TfrmMain::BindComponents() {
     myChart_ = &Find<TChart>("myChart");
     chartMonth_ = &Find<TChart>("ChartMonth");
     bottomText_ = &Find<TStaticText>("stlblBottomText");
-    zoomIn_ = &Find<TSpeedButton>("sbtnZoomIn");
-    zoomOut_ = &Find<TSpeedButton>("sbtnZoomOut");
     timerMinutes_ = &Find<TTimer>("TimerMinutes");
     popupMenu_ = &Find<TPopupMenu>("PopupMenu");
 
@@ -89,6 +88,7 @@ void TfrmMain::BindComponents() {
                 return node ? node->Text() : std::string();
             }});
     recorder_->SetLastCursorPos(CursorPosition());
+    views_ = std::make_unique<HistoryViews>(*this, *dayLog_, clock_);
 }
 
 // Start-up, in this order: hint pause, history folder, settings, autostart,
@@ -227,23 +227,23 @@ void TfrmMain::TimerMinutesTimer(TComponent&) {
 }
 
 void TfrmMain::TreeViewChange(TComponent&, TTreeNode*) {
-    TTreeNode* selected = treeView_->Selected();
-    if (selected && selected->Level() == 1)
-        ShowDayView();
-    else
-        ShowMonthView();
+    if (views_)
+        views_->SelectionChanged();
 }
 
-// The day and month views fill their charts in a later step; for now a
-// selection only brings the right chart forward.
-void TfrmMain::ShowDayView() {
-    chartMonth_->Hide();
-    myChart_->Show();
+void TfrmMain::TreeViewMouseMove(TComponent&, TShiftState, int x, int y) {
+    if (views_)
+        views_->Hint().MouseMove(x, y);
 }
 
-void TfrmMain::ShowMonthView() {
-    myChart_->Hide();
-    chartMonth_->Show();
+void TfrmMain::myChartMouseMove(TComponent&, TShiftState, int, int) {
+    if (views_)
+        views_->Readouts().DayChartMouseMove();
+}
+
+void TfrmMain::ChartMonthMouseMove(TComponent&, TShiftState, int, int) {
+    if (views_)
+        views_->Readouts().MonthChartMouseMove();
 }
 
 void TfrmMain::pAboutClick(TComponent&) {
@@ -292,36 +292,29 @@ void TfrmMain::pAutoStartClick(TComponent&) {
     }
 }
 
-// The buttons stay disabled until the animated zoom has drawn its last
-// frame, so a second click cannot start another zoom.
-void TfrmMain::ZoomDayChart(double percent) {
-    zoomIn_->SetEnabled(false);
-    zoomOut_->SetEnabled(false);
-    myChart_->ZoomByPercent(percent);
-    zoomIn_->SetEnabled(true);
-    zoomOut_->SetEnabled(true);
+void TfrmMain::sbtnZoomInClick(TComponent&) {
+    if (views_)
+        views_->Day().ZoomIn();
 }
 
-void TfrmMain::sbtnZoomInClick(TComponent&) { ZoomDayChart(115); }
-
-void TfrmMain::sbtnZoomOutClick(TComponent&) { ZoomDayChart(85); }
+void TfrmMain::sbtnZoomOutClick(TComponent&) {
+    if (views_)
+        views_->Day().ZoomOut();
+}
 
 void TfrmMain::sbtnZoomUndoClick(TComponent&) {
-    myChart_->ZoomUndo();
+    if (views_)
+        views_->Day().ZoomUndo();
 }
 
 void TfrmMain::myChartMouseDown(TComponent&, TMouseButton button, TShiftState, int, int) {
-    if (button == mbRight) {
-        scrollDragging_ = true;
-        myChart_->SetCursor(crSizeAll);
-    }
+    if (views_)
+        views_->Day().MouseDown(button);
 }
 
 void TfrmMain::myChartMouseUp(TComponent&, TMouseButton button, TShiftState, int, int) {
-    if (button == mbRight) {
-        scrollDragging_ = false;
-        myChart_->SetCursor(crDefault);
-    }
+    if (views_)
+        views_->Day().MouseUp(button);
 }
 
 void TfrmMain::myChartGetAxisLabel(TChartAxis& sender, TChartSeries*, int, std::string& labelText) {

@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 
+class HistoryViews;
 class TChartAxis;
 class TfrmAbout;
 
@@ -37,6 +38,7 @@ public:
     void TimerMouseTimer(TComponent& sender);
     void TimerMinutesTimer(TComponent& sender);
     void TreeViewChange(TComponent& sender, TTreeNode* node);
+    void TreeViewMouseMove(TComponent& sender, TShiftState shift, int x, int y);
     void pCloseClick(TComponent& sender);
     void pAboutClick(TComponent& sender);
     void pShowStatClick(TComponent& sender);
@@ -48,6 +50,8 @@ public:
     void sbtnZoomUndoClick(TComponent& sender);
     void myChartMouseDown(TComponent& sender, TMouseButton button, TShiftState shift, int x, int y);
     void myChartMouseUp(TComponent& sender, TMouseButton button, TShiftState shift, int x, int y);
+    void myChartMouseMove(TComponent& sender, TShiftState shift, int x, int y);
+    void ChartMonthMouseMove(TComponent& sender, TShiftState shift, int x, int y);
     void myChartGetAxisLabel(TChartAxis& sender, TChartSeries* series, int valueIndex,
                              std::string& labelText);
     void myChartAllowScroll(TChartAxis& sender, double& aMin, double& aMax, bool& allowScroll);
@@ -61,6 +65,7 @@ public:
     TTimer& TimerMinutes() { return *timerMinutes_; }
     DayLog& Log() { return *dayLog_; }
     ActivityRecorder& Recorder() { return *recorder_; }
+    HistoryViews& Views() { return *views_; }
     const std::string& OptionsFile() const { return optionsFile_; }
 
     // The quit flag: the checked state of the menu's Close item.
@@ -75,10 +80,7 @@ private:
     void ApplyOptions();
     void ReadAutostart();
     void WriteOptions();
-    void ShowDayView();
-    void ShowMonthView();
     void SetMenuShown(bool windowShown);
-    void ZoomDayChart(double percent);
 
     const Clock& clock_;
     std::string programFolder_;
@@ -87,14 +89,12 @@ private:
     TChart* myChart_ = nullptr;
     TChart* chartMonth_ = nullptr;
     TStaticText* bottomText_ = nullptr;
-    TSpeedButton* zoomIn_ = nullptr;
-    TSpeedButton* zoomOut_ = nullptr;
     TTimer* timerMinutes_ = nullptr;
     TPopupMenu* popupMenu_ = nullptr;
     std::unique_ptr<DayLog> dayLog_;
     std::unique_ptr<ActivityRecorder> recorder_;
+    std::unique_ptr<HistoryViews> views_;
     TfrmAbout* about_ = nullptr;
-    bool scrollDragging_ = false;
 };
 
 // The registry key and value that make the program start with Windows.
