@@ -165,3 +165,21 @@ TEST_F(TreeViewTest, ClearingRemovesEveryNodeWithoutAChangeEvent) {
     EXPECT_EQ(tree->Selected(), nullptr);
     EXPECT_TRUE(tree->Nodes().empty());
 }
+
+// The platform tree answers the hint window's question about the form of
+// its notifications for its parent; the hint text must still arrive.
+TEST_F(TreeViewTest, TheHintReachesTheHintWindow) {
+    tree->SetHint("Total keys pressed: 1 234; Total mouse: 1234,50 m");
+    HWND hwnd = tree->Handle();
+    EXPECT_EQ(SendMessageW(hwnd, WM_NOTIFYFORMAT,
+                           reinterpret_cast<WPARAM>(Application().HintWindow()), NF_QUERY),
+              NFR_UNICODE);
+    TOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.hwnd = hwnd;
+    tool.uId = reinterpret_cast<UINT_PTR>(hwnd);
+    wchar_t text[128] = {};
+    tool.lpszText = text;
+    SendMessageW(Application().HintWindow(), TTM_GETTEXTW, 128, reinterpret_cast<LPARAM>(&tool));
+    EXPECT_STREQ(text, L"Total keys pressed: 1 234; Total mouse: 1234,50 m");
+}
