@@ -190,6 +190,16 @@ void TApplication::SetHintHidePause(int milliseconds) {
 }
 
 void TApplication::CancelHint() {
-    if (hintWindow_)
-        SendMessageW(hintWindow_.Get(), TTM_POP, 0, 0);
+    if (!hintWindow_)
+        return;
+    SendMessageW(hintWindow_.Get(), TTM_POP, 0, 0);
+    // A popped tooltip shows again only after the pointer has moved; telling
+    // it where the pointer rests brings the next hint after the usual pause.
+    POINT p{};
+    GetCursorPos(&p);
+    if (HWND under = WindowFromPoint(p)) {
+        ScreenToClient(under, &p);
+        MSG move{under, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y), GetTickCount(), {}};
+        SendMessageW(hintWindow_.Get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
+    }
 }

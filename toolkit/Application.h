@@ -20,7 +20,8 @@
 //                             added; one that returns true has handled it
 //                             (its message.Result is the answer)
 //   HintWindow, HintHidePause/SetHintHidePause (ms a hint stays up),
-//   CancelHint (hides the hint on view)
+//   CancelHint (hides the hint on view; the next one comes when the pointer
+//   has rested for the hint pause)
 #include "Handle.h"
 #include "MessageSink.h"
 
