@@ -43,6 +43,22 @@ int TChartSeries::AddPoint(double x, double y, const std::string& label, TColor 
     return index;
 }
 
+void TChartSeries::AddPoints(double firstX, std::span<const double> ys) {
+    const int count = PointCount();
+    const bool appendsInOrder =
+        xValues_.Order() == loNone ||
+        (xValues_.Order() == loAscending && (count == 0 || firstX >= xValues_.Raw().back()));
+    if (!appendsInOrder || onBeforeAdd_ || onAfterAdd_ || !colors_.empty() || !labels_.empty()) {
+        for (size_t i = 0; i < ys.size(); ++i)
+            AddPoint(firstX + double(i), ys[i]);
+        return;
+    }
+    xValues_.AppendSequence(firstX, int(ys.size()));
+    yValues_.Append(ys);
+    if (active_ && !ys.empty())
+        RequestRepaint();
+}
+
 void TChartSeries::ReplaceY(int index, double value) {
     yValues_.SetValue(index, value);
     RequestRepaint();
