@@ -35,11 +35,16 @@ static Exception OpenError(const std::string& path, DWORD code) {
         Format("Cannot open file \"%s\". %s", path.c_str(), SysErrorMessage(code).c_str()));
 }
 
-std::string ReadFileBytes(const std::string& path) {
+namespace {
+std::optional<std::string> ReadWholeFile(const std::string& path, bool missingIsNothing) {
     FileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file)
-        throw OpenError(path, GetLastError());
+    if (!file) {
+        const DWORD code = GetLastError();
+        if (missingIsNothing && (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND))
+            return std::nullopt;
+        throw OpenError(path, code);
+    }
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.Get(), &size))
         throw OpenError(path, GetLastError());
@@ -56,6 +61,15 @@ std::string ReadFileBytes(const std::string& path) {
     }
     bytes.resize(done);
     return bytes;
+}
+} // namespace
+
+std::string ReadFileBytes(const std::string& path) {
+    return *ReadWholeFile(path, false);
+}
+
+std::optional<std::string> ReadFileIfPresent(const std::string& path) {
+    return ReadWholeFile(path, true);
 }
 
 std::vector<std::string> SplitTextLines(std::string_view text) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +15,9 @@ std::string ExecutableFolder();
 // Reads a whole file. Raises "Cannot open file "%s". %s" when it cannot be
 // opened or read.
 std::string ReadFileBytes(const std::string& path);
+// The same, but nothing when there is no such file (or folder on its path):
+// one look at the file system instead of asking whether it exists first.
+std::optional<std::string> ReadFileIfPresent(const std::string& path);
 
 // Splits text into lines at CR LF, LF or a lone CR, as text files arrive in all
 // three forms. A final line break does not start another line.

@@ -56,6 +56,20 @@ TEST(Files, OpenAndCreateErrorsNameThePathAndTheReason) {
     }
 }
 
+TEST(Files, ReadIfPresentIsNothingOnlyForAFileThatIsNotThere) {
+    TempFolder dir;
+    WriteFileBytes(dir / "x.dat", "1:2:3\r\n");
+    EXPECT_EQ(ReadFileIfPresent(dir / "x.dat"), "1:2:3\r\n");
+    EXPECT_EQ(ReadFileIfPresent(dir / "y.dat"), std::nullopt);
+    EXPECT_EQ(ReadFileIfPresent(dir / "none\\y.dat"), std::nullopt);
+    CreateDirectoryW(Widen(dir / "z.dat").c_str(), nullptr);
+    EXPECT_THROW((void)ReadFileIfPresent(dir / "z.dat"), Exception); // a folder is no file
+    FileHandle lock(CreateFileW(Widen(dir / "x.dat").c_str(), GENERIC_READ, 0, nullptr,
+                                OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(lock);
+    EXPECT_THROW((void)ReadFileIfPresent(dir / "x.dat"), Exception);
+}
+
 TEST(Files, ALockedFileCannotBeRead) {
     TempFolder dir;
     WriteFileBytes(dir / "l.dat", "1:1:1\r\n");
