@@ -60,6 +60,8 @@ private:
     void EnsureFullDay();
     void RemoveStaleTempFiles();
     std::optional<Exception> MergeFile(const std::string& path);
+    // The same with the file's bytes already read.
+    std::optional<Exception> MergeBytes(const std::string& path, std::string bytes);
     void KeepBrokenOriginal(const std::string& path);
     void ShowSpanIfSet();
 

@@ -47,13 +47,16 @@ private:
 // Reads one line "keys:mouse:cpu" as the reader does.
 [[nodiscard]] MinuteRecord ParseDayLine(std::string_view line);
 
-// What a day file held: the records of its lines up to the first line that
-// does not parse, and that line's error when there was one.
-struct ParsedDayFile {
-    std::vector<MinuteRecord> records;
+// A day file read whole into one column per field, a value per line, up to
+// the first line that does not parse; that line's error, if one did.
+struct DayColumns {
+    std::vector<double> keys;
+    std::vector<double> mouse;
+    std::vector<double> cpu;
     std::optional<std::string> error;
+    int Lines() const { return int(keys.size()); }
 };
-[[nodiscard]] ParsedDayFile ParseDayFile(std::string_view text);
+[[nodiscard]] DayColumns ReadDayColumns(std::string_view text);
 
 // One line per record, each ended by CR LF.
 std::string FormatDayFile(const std::vector<MinuteRecord>& records);
