@@ -4,11 +4,32 @@
 #include "recording/ActiveSpan.h"
 #include "recording/DayRecords.h"
 #include "toolkit/Application.h"
+#include "toolkit/Exception.h"
 #include "toolkit/Files.h"
 
 namespace {
 constexpr int kTodayMarker = 2;
 constexpr int kPastDay = 1;
+
+// A caption written once, when this goes: its hint unless given another
+// text, and nothing once dropped.
+class PendingCaption {
+public:
+    explicit PendingCaption(TControl& control) : control_(control), text_(control.Hint()) {}
+    PendingCaption(const PendingCaption&) = delete;
+    PendingCaption& operator=(const PendingCaption&) = delete;
+    ~PendingCaption() {
+        if (!dropped_)
+            control_.SetCaption(text_);
+    }
+    void Set(std::string text) { text_ = std::move(text); }
+    void Drop() { dropped_ = true; }
+
+private:
+    TControl& control_;
+    std::string text_;
+    bool dropped_ = false;
+};
 } // namespace
 
 DayView::DayView(Parts parts, DayLog& dayLog) : parts_(parts), dayLog_(dayLog) {}
@@ -40,42 +61,49 @@ void DayView::ShowPastDay(const std::string& label) {
     parts_.storeKeys.SetActive(false);
     parts_.storeMouse.SetActive(false);
 
-    const std::string path = DayFileOfLabel(dayLog_.HistoryDir(), label);
-    if (!FileExists(path)) {
+    // The caption reads the hint unless the day has an active span, also
+    // when the file cannot be read or breaks off; it is written once, when
+    // the reading is over.
+    PendingCaption caption(parts_.caption);
+    const std::optional<std::string> bytes =
+        ReadFileIfPresent(DayFileOfLabel(dayLog_.HistoryDir(), label));
+    if (!bytes) {
         // Deleted or moved away since start-up: the day store stands in
         // while the tree keeps the day selected.
+        caption.Drop();
         ShowDayStore();
         const std::string day = label.size() > 2 ? label.substr(2) : label;
         Application().ShowMessageBox("File not found: " + dayLog_.HistoryDir() + day,
                                      Application().Title(), MB_OK);
         return;
     }
-    parts_.caption.SetCaption(parts_.caption.Hint());
-    ReadPastDay(path);
+    const ActiveSpan span = ReadPastDay(*bytes);
+    if (span.first != 0)
+        caption.Set(ActiveSpanText(parts_.caption.Hint(), span));
 }
 
-void DayView::ReadPastDay(const std::string& path) {
-    const std::string bytes = ReadFileBytes(path);
+ActiveSpan DayView::ReadPastDay(std::string_view bytes) {
+    const DayColumns day = ReadDayColumns(bytes);
     TChartSeries* series[] = {&parts_.readKeys, &parts_.readMouse, &parts_.readCpu};
+    const std::vector<double>* columns[] = {&day.keys, &day.mouse, &day.cpu};
+    for (int f = 0; f < 3; ++f)
+        series[f]->AddPoints(0, *columns[f]);
     ActiveSpan span;
-    DayLineReader reader(bytes);
-    MinuteRecord record;
-    int minute = 0;
-    for (; reader.Next(record); ++minute) {
-        const int32_t fields[] = {record.keys, record.mouse, record.cpu};
-        for (int f = 0; f < 3; ++f) {
-            series[f]->AddPoint(minute, fields[f]);
-            UpdateActiveSpanOf(uint16_t(minute), uint16_t(fields[f]), span.first, span.last);
-        }
-    }
-    for (; minute < kMinutesPerDay; ++minute)
+    for (int minute = 0; minute < day.Lines(); ++minute)
+        for (const std::vector<double>* column : columns)
+            if (const uint16_t value = uint16_t(int32_t((*column)[size_t(minute)])))
+                UpdateActiveSpanOf(uint16_t(minute), value, span.first, span.last);
+    // A line that does not parse ends the day there, not filled up.
+    if (day.error)
+        throw Exception(*day.error);
+    if (day.Lines() < kMinutesPerDay) {
+        const std::vector<double> rest(size_t(kMinutesPerDay - day.Lines()), 0.0);
         for (TChartSeries* s : series)
-            s->AddPoint(minute, 0);
-    if (span.first != 0) {
-        if (span.last == 0)
-            span.last = span.first;
-        parts_.caption.SetCaption(ActiveSpanText(parts_.caption.Hint(), span));
+            s->AddPoints(day.Lines(), rest);
     }
+    if (span.first != 0 && span.last == 0)
+        span.last = span.first;
+    return span;
 }
 
 void DayView::Zoom(double percent) {

@@ -48,7 +48,8 @@ public:
 private:
     void ShowDayStore();
     void ShowPastDay(const std::string& label);
-    void ReadPastDay(const std::string& path);
+    // Fills the read series from a day file's bytes; the day's active span.
+    ActiveSpan ReadPastDay(std::string_view bytes);
     void Zoom(double percent);
 
     Parts parts_;
