@@ -49,6 +49,11 @@ void TTreeNode::Expand(bool recurse) {
 }
 
 void TTreeNode::Collapse(bool recurse) {
+    // A node without children has nothing to collapse, and each message to
+    // the platform control costs a layout pass: a history of years has
+    // thousands of day nodes.
+    if (children_.empty())
+        return;
     SendMessageW(tree_.TreeHandle(), TVM_EXPAND, TVE_COLLAPSE, reinterpret_cast<LPARAM>(item_));
     if (recurse)
         for (TTreeNode* child : children_)
@@ -109,10 +114,13 @@ HWND TTreeView::TreeHandle() const {
     return hwnd;
 }
 
-TTreeNode& TTreeView::Insert(TTreeNode* parent, const std::string& text) {
+TTreeNode& TTreeView::Insert(TTreeNode* parent, const std::string& text, int imageIndex,
+                             int selectedIndex) {
     HWND hwnd = TreeHandle();
     auto node = std::make_unique<TTreeNode>(*this, parent, nullptr, text);
     node->wideText_ = Widen(text);
+    node->imageIndex_ = imageIndex;
+    node->selectedIndex_ = selectedIndex;
     TVINSERTSTRUCTW insert{};
     insert.hParent = parent ? parent->item_ : TVI_ROOT;
     insert.hInsertAfter = TVI_LAST;
@@ -131,12 +139,13 @@ TTreeNode& TTreeView::Insert(TTreeNode* parent, const std::string& text) {
     return made;
 }
 
-TTreeNode& TTreeView::AddRoot(const std::string& text) {
-    return Insert(nullptr, text);
+TTreeNode& TTreeView::AddRoot(const std::string& text, int imageIndex, int selectedIndex) {
+    return Insert(nullptr, text, imageIndex, selectedIndex);
 }
 
-TTreeNode& TTreeView::AddChild(TTreeNode& parent, const std::string& text) {
-    return Insert(&parent, text);
+TTreeNode& TTreeView::AddChild(TTreeNode& parent, const std::string& text, int imageIndex,
+                               int selectedIndex) {
+    return Insert(&parent, text, imageIndex, selectedIndex);
 }
 
 void TTreeView::Clear() {
