@@ -96,7 +96,7 @@ TEST_F(TreeViewTest, NodesAreItemsInTheOrderTheyWereAdded) {
     day.SetImageIndex(2);
     day.SetSelectedIndex(2);
     tree->AddChild(november, "2026-11-30");
-    tree->AddChild(december, "2026-12-01");
+    TTreeNode& first1 = tree->AddChild(december, "2026-12-01", 1, 1);
 
     HWND hwnd = tree->Handle();
     EXPECT_EQ(SendMessageW(hwnd, TVM_GETCOUNT, 0, 0), 5);
@@ -108,7 +108,10 @@ TEST_F(TreeViewTest, NodesAreItemsInTheOrderTheyWereAdded) {
     EXPECT_EQ(ItemText(hwnd, child, &image, &selected), L"2026-12-08");
     EXPECT_EQ(image, 2);
     EXPECT_EQ(selected, 2);
-    EXPECT_EQ(ItemText(hwnd, Next(hwnd, TVGN_NEXT, child)), L"2026-12-01");
+    EXPECT_EQ(ItemText(hwnd, Next(hwnd, TVGN_NEXT, child), &image, &selected), L"2026-12-01");
+    EXPECT_EQ(image, 1); // given as it was added
+    EXPECT_EQ(selected, 1);
+    EXPECT_EQ(first1.ImageIndex(), 1);
 
     std::vector<std::string> order;
     for (TTreeNode* node : tree->Nodes())
@@ -123,8 +126,11 @@ TEST_F(TreeViewTest, ExpandingOneLevelAndSelectingRaiseTheChange) {
     TTreeNode& month = tree->AddRoot("2026.December");
     TTreeNode& day = tree->AddChild(month, "2026-12-08");
     tree->AddChild(day, "deeper");
+    month.Expand(true);
+    ASSERT_TRUE(day.Expanded());
     tree->FullCollapse();
     EXPECT_FALSE(month.Expanded());
+    EXPECT_FALSE(day.Expanded());
     month.Expand(false);
     EXPECT_TRUE(month.Expanded());
     EXPECT_FALSE(day.Expanded());
