@@ -6,6 +6,7 @@
 #include "app/Main.h"
 
 #include "chart/CustomSeries.h"
+#include "support/DayText.h"
 #include "support/PumpMessages.h"
 #include "support/TempFolder.h"
 #include "toolkit/Application.h"
@@ -17,16 +18,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-std::string Day(const std::vector<std::pair<int, std::string>>& set) {
-    std::vector<std::string> lines(1440, "0:0:0");
-    for (const auto& [minute, line] : set)
-        lines[size_t(minute)] = line;
-    std::string text;
-    for (const auto& line : lines)
-        text += line + "\r\n";
-    return text;
-}
-
 std::string WindowText(HWND hwnd) {
     wchar_t text[512] = {};
     GetWindowTextW(hwnd, text, 512);
@@ -53,11 +44,11 @@ class HistoryOnScreenTest : public ::testing::Test {
 protected:
     HistoryOnScreenTest() {
         CreateDirectoryW(Widen(history).c_str(), nullptr);
-        WriteFile(history + "26-12-01.dat", Day({{600, "1000:12000:0"}, {601, "234:345:0"}}));
-        WriteFile(history + "26-12-08.dat", Day({{480, "12345:7:0"}}));
-        WriteFile(history + "26-11-30.dat", Day({{10, "5:5:0"}}));
+        WriteFile(history + "26-12-01.dat", DayText({{600, "1000:12000:0"}, {601, "234:345:0"}}));
+        WriteFile(history + "26-12-08.dat", DayText({{480, "12345:7:0"}}));
+        WriteFile(history + "26-11-30.dat", DayText({{10, "5:5:0"}}));
         // The day log's own files beside the day files never count.
-        WriteFile(history + "26-12-01.dat.tmp", Day({{1, "999:999:0"}}));
+        WriteFile(history + "26-12-01.dat.tmp", DayText({{1, "999:999:0"}}));
         WriteFile(history + "26-12-01.dat.broken", "garbage");
         Application().SetTitle("Ostrelle");
         Application().SetMessageSink(&messages);

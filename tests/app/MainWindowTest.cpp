@@ -1,6 +1,7 @@
 #include "app/Main.h"
 
 #include "history/TreeLabels.h"
+#include "support/DayText.h"
 #include "support/PumpMessages.h"
 #include "support/TempFolder.h"
 #include "toolkit/Application.h"
@@ -16,13 +17,6 @@ using ::testing::ElementsAre;
 using ::testing::StartsWith;
 
 namespace {
-std::string ZeroDay() {
-    std::string text;
-    for (int i = 0; i < 1440; ++i)
-        text += "0:0:0\r\n";
-    return text;
-}
-
 std::vector<std::string> TreeLines(TTreeView& tree) {
     std::vector<std::string> lines;
     for (TTreeNode* node : tree.Nodes())
@@ -40,7 +34,7 @@ protected:
     MainWindowTest() {
         CreateDirectoryW(Widen(history).c_str(), nullptr);
         for (const char* name : {"26-11-30.dat", "26-12-01.dat", "26-12-08.dat"})
-            WriteFile(history + name, ZeroDay());
+            WriteFile(history + name, DayText({}));
         Application().SetTitle("Ostrelle");
         Application().SetMessageSink(&messages);
         Application().SetShowMainForm(true);

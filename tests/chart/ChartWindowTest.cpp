@@ -1,26 +1,12 @@
 #include "chart/demo/DemoCharts.h"
 
+#include "support/HostWindow.h"
 #include "toolkit/Application.h"
 #include "toolkit/Conversions.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-// A top-level window holding the day chart, as the main window will.
-class THostWindow : public TControl {
-public:
-    THostWindow() : TControl(nullptr) {
-        SetBounds(40, 40, 800, 400);
-        Handle();
-    }
-    ~THostWindow() override { DestroyComponents(); }
-
-protected:
-    void CreateParams(TCreateParams& params) override {
-        params.style = WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN;
-    }
-};
 
 class ChartWindowTest : public ::testing::Test {
 protected:
@@ -41,7 +27,7 @@ protected:
     }
 
     RecordingMessageSink sink;
-    THostWindow host;
+    THostWindow host{THostWindow::kOnScreen}; // the pointer is read over it
     TChartDemoForm form;
     DayChart day;
 };

@@ -61,8 +61,7 @@ TEST(ReadTotalsOfFiles, CountsOnlyTheDayFilesThemselves) {
 TEST(ReadTotalsOfFiles, AFileThatCannotBeOpenedRaisesTheOpenError) {
     TempFolder dir;
     WriteFile(dir / "26-12-01.dat", "1:10:0\r\n");
-    FileHandle held(CreateFileW(Widen(dir / "26-12-01.dat").c_str(), GENERIC_READ, 0, nullptr,
-                                OPEN_EXISTING, 0, nullptr));
+    FileHandle held = Hold(dir / "26-12-01.dat");
     ASSERT_TRUE(held);
     try {
         (void)ReadTotalsOfFiles(dir.Path(), "26-12-*.dat");

@@ -4,6 +4,8 @@
 #include "history/HistoryTree.h"
 #include "history/HistoryViews.h"
 #include "recording/DayLog.h"
+#include "support/DayText.h"
+#include "support/HostWindow.h"
 #include "support/TempFolder.h"
 #include "toolkit/Application.h"
 #include "toolkit/Handle.h"
@@ -16,21 +18,6 @@
 #include <string>
 #include <vector>
 
-// A top-level window, as the main window is for the history side. It is
-// never shown: the controls work the same, and a window that was on screen
-// takes Wine two seconds to go without a window manager.
-class THistoryHost : public TControl {
-public:
-    THistoryHost() : TControl(nullptr) {
-        SetBounds(40, 40, 900, 400);
-        Handle();
-    }
-    ~THistoryHost() override { DestroyComponents(); }
-
-protected:
-    void CreateParams(TCreateParams& params) override { params.style = WS_POPUP | WS_CLIPCHILDREN; }
-};
-
 // The history side of the main window in a window of its own: the tree, both
 // charts as designed, the captions under them and the zoom buttons, with the
 // names the main window's form description gives them; today's day log over
@@ -38,7 +25,7 @@ protected:
 // and a sink in place of message boxes. The events are bound as the form
 // description binds them, except that the chart readouts take the point of
 // the mouse message rather than the screen's pointer, which other tests may
-// be moving.
+// be moving. The window is never shown: the controls work the same.
 class HistoryWindowTest : public ::testing::Test {
 protected:
     HistoryWindowTest() {
@@ -88,24 +75,6 @@ protected:
         return texts;
     }
 
-    // 1440 "0:0:0" lines with a few set.
-    static std::string DayText(const std::vector<std::pair<int, std::string>>& set,
-                               int lines = 1440) {
-        std::vector<std::string> all(size_t(lines), "0:0:0");
-        for (const auto& [minute, line] : set)
-            all[size_t(minute)] = line;
-        std::string text;
-        for (const auto& line : all)
-            text += line + "\r\n";
-        return text;
-    }
-
-    // Holds a file open without sharing, as a backup tool or scanner might.
-    static FileHandle Hold(const std::string& path) {
-        return FileHandle(
-            CreateFileW(Widen(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-    }
-
     template <typename T> T& Make(const std::string& name, TControl& parent) {
         T& control = form.Make<T>();
         control.SetName(name);
@@ -117,7 +86,7 @@ protected:
     std::string history = root / "history\\";
     FixedClock clock{LocalTime{{2026, 12, 8}, 10, 0, 30, 0}};
     RecordingMessageSink messages;
-    THistoryHost host;
+    THostWindow host{THostWindow::kHidden, TRect::FromBounds(40, 40, 900, 400)};
     TChartDemoForm form;
     DemoCharts charts = LoadDemoCharts(form);
     TChart& dayChart = *charts.day.chart;
