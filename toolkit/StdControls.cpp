@@ -237,7 +237,8 @@ void TStaticText::FitCaption() {
     HDC dc = GetDC(hwnd);
     RECT text{0, 0, 0, 0};
     {
-        ScopedSelect font(dc, Font().Handle());
+        // The font the window draws with: its parent's while it has none.
+        ScopedSelect font(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
         const std::wstring caption = Widen(Caption());
         DrawTextW(dc, caption.c_str(), int(caption.size()), &text, DT_CALCRECT | DT_NOPREFIX);
     }
