@@ -1,5 +1,6 @@
 #include "Application.h"
 
+#include "Exception.h"
 #include "Form.h"
 #include "Text.h"
 
@@ -31,13 +32,16 @@ void TApplication::ShowException(const std::exception& error) {
 
 void TApplication::Dispatch(const std::function<void()>& handler) noexcept {
     try {
-        handler();
-    } catch (const std::exception& error) {
         try {
+            handler();
+        } catch (const std::exception& error) {
             ShowException(error);
         } catch (...) {
+            ShowException(Exception("An unexpected error occurred."));
         }
     } catch (...) {
+        // Only the box itself failed; there is nowhere left to say so, and
+        // nothing may leave a window procedure.
     }
 }
 
