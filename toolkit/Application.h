@@ -8,7 +8,9 @@
 //                             shown in the standard error box)
 //   Handle()                  the hidden top-level application window: it
 //                             carries the taskbar button and owns every form,
-//                             so minimising it takes the forms along
+//                             so minimising it takes the forms along; when it
+//                             is activated it hands the activation on to the
+//                             form last active, or the main form
 //   MainForm/SetMainForm      the first form made becomes the main form;
 //                             showing it shows the taskbar button too
 //   ShowMainForm/SetShowMainForm   whether Run shows the main form
@@ -88,6 +90,7 @@ public:
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
+    HWND ActiveFormWindow();
 
     std::string title_;
     MessageBoxSink messageBox_;
