@@ -55,6 +55,7 @@ public:
 
     // nullptr puts the real message box back.
     void SetMessageSink(MessageSink* sink) { sink_ = sink ? sink : &messageBox_; }
+    MessageSink* CurrentMessageSink() const { return sink_; }
     int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags);
 
     // The standard error box: caption = title, text = the error's message.
@@ -106,3 +107,17 @@ private:
 };
 
 TApplication& Application();
+
+// Sends the application's message boxes to another sink for a scope.
+class ScopedMessageSink {
+public:
+    explicit ScopedMessageSink(MessageSink& sink) : previous_(Application().CurrentMessageSink()) {
+        Application().SetMessageSink(&sink);
+    }
+    ~ScopedMessageSink() { Application().SetMessageSink(previous_); }
+    ScopedMessageSink(const ScopedMessageSink&) = delete;
+    ScopedMessageSink& operator=(const ScopedMessageSink&) = delete;
+
+private:
+    MessageSink* previous_;
+};

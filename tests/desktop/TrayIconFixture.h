@@ -4,6 +4,7 @@
 // that writes down what it gives the shell, and the callbacks sent to the
 // handler window as the shell sends them.
 #include "desktop/DesktopFormClasses.h"
+#include "support/KeeperIcon.h"
 #include "desktop/TrayIcon.h"
 #include "toolkit/Application.h"
 #include "toolkit/ControlClasses.h"
@@ -48,32 +49,10 @@ public:
     }
 };
 
-// Wine's notification area hides its window when its last icon goes, and
-// without a window manager every hiding waits two seconds for one. An icon
-// of the tests' own keeps the window up for the whole run.
-class KeeperIcon {
-public:
-    KeeperIcon()
-        : window_([](HWND h, UINT m, WPARAM w, LPARAM l) { return DefWindowProcW(h, m, w, l); }) {
-        data_.cbSize = sizeof data_;
-        data_.hWnd = window_.Handle();
-        data_.uID = 1;
-        data_.uFlags = NIF_ICON | NIF_TIP;
-        data_.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
-        lstrcpyA(data_.szTip, "Tests");
-        Shell_NotifyIconA(NIM_ADD, &data_);
-    }
-    ~KeeperIcon() { Shell_NotifyIconA(NIM_DELETE, &data_); }
-
-private:
-    MessageWindow window_;
-    NOTIFYICONDATAA data_{};
-};
-
 class TrayIconTest : public ::testing::Test {
 protected:
     TrayIconTest() {
-        static KeeperIcon keeper;
+        KeepTrayWindowUp();
         Application().SetTitle("Ostrelle");
         Application().SetMessageSink(&sink);
         Application().SetShowMainForm(true);
