@@ -300,7 +300,8 @@ void TfrmMain::PopupMenuPopup(TComponent&) {
 }
 
 void TfrmMain::pShowStatClick(TComponent&) {
-    trayIcon_->RestoreMainForm();
+    if (trayIcon_)
+        trayIcon_->RestoreMainForm();
     SetMenuShown(true);
 }
 
@@ -308,7 +309,7 @@ void TfrmMain::pShowStatClick(TComponent&) {
 // double click this press may begin hides a window that was shown and keeps
 // one that was hidden on screen.
 void TfrmMain::TrayIconMouseDown(TComponent&, TMouseButton button, TShiftState, int, int) {
-    if (button != mbLeft)
+    if (button != mbLeft || !trayIcon_)
         return;
     SetMenuShown(HandleAllocated() && IsWindowVisible(Handle()));
     trayIcon_->RestoreMainForm();
@@ -346,13 +347,9 @@ void TfrmMain::ZoomDayChart(double percent) {
     zoomOut_->SetEnabled(true);
 }
 
-void TfrmMain::sbtnZoomInClick(TComponent&) {
-    ZoomDayChart(115);
-}
+void TfrmMain::sbtnZoomInClick(TComponent&) { ZoomDayChart(115); }
 
-void TfrmMain::sbtnZoomOutClick(TComponent&) {
-    ZoomDayChart(85);
-}
+void TfrmMain::sbtnZoomOutClick(TComponent&) { ZoomDayChart(85); }
 
 void TfrmMain::sbtnZoomUndoClick(TComponent&) {
     myChart_->ZoomUndo();

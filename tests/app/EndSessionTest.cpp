@@ -5,22 +5,13 @@
 #include "toolkit/Handle.h"
 #include "toolkit/IniFile.h"
 
-namespace {
-std::string ZeroDay() {
-    std::string text;
-    for (int i = 0; i < 1440; ++i)
-        text += "0:0:0\r\n";
-    return text;
-}
-} // namespace
-
 // The window agrees to end the session whatever the quit flag; when the
 // session goes on after all, nothing changes; when it ends, the day and the
 // settings are saved as at a confirmed quit, without a box, and the program
 // ends.
 TEST_F(MainTrayTest, TheSessionEndsWithTheDayAndTheSettingsSaved) {
-    WriteFile(history + "26-12-08.dat", ZeroDay());
     auto form = Start();
+    const std::string before = ReadFile(history + "26-12-08.dat");
     form->Show();
     form->Log().StoreMinute(601, 5, 2);
 
@@ -28,7 +19,7 @@ TEST_F(MainTrayTest, TheSessionEndsWithTheDayAndTheSettingsSaved) {
     SendMessageW(form->Handle(), WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);
     EXPECT_TRUE(Shown(*form));
     EXPECT_FALSE(IsIconic(Application().Handle()));
-    EXPECT_EQ(ReadFile(history + "26-12-08.dat"), ZeroDay());
+    EXPECT_EQ(ReadFile(history + "26-12-08.dat"), before);
     EXPECT_FALSE(FileExists(options));
     EXPECT_FALSE(Application().Terminated());
 
