@@ -7,6 +7,7 @@
 #include "history/HistoryTree.h"
 #include "history/HistoryViews.h"
 #include "toolkit/Application.h"
+#include "toolkit/Exception.h"
 #include "toolkit/Files.h"
 #include "toolkit/FindOwned.h"
 #include "toolkit/IniFile.h"
@@ -28,6 +29,7 @@ TfrmMain::TfrmMain(const Clock& clock, std::string programFolder)
     FormHandlers h;
     h.Add("FormCreate", this, &TfrmMain::FormCreate);
     h.Add("FormCloseQuery", this, &TfrmMain::FormCloseQuery);
+    h.Add("FormEndSession", this, &TfrmMain::FormEndSession);
     h.Add("FormKeyDown", this, &TfrmMain::FormKeyDown);
     h.Add("SysKeyboardHookKeyDown", this, &TfrmMain::SysKeyboardHookKeyDown);
     h.Add("TimerMouseTimer", this, &TfrmMain::TimerMouseTimer);
@@ -40,6 +42,7 @@ TfrmMain::TfrmMain(const Clock& clock, std::string programFolder)
     h.Add("pHideStatClick", this, &TfrmMain::pHideStatClick);
     h.Add("pAutoStartClick", this, &TfrmMain::pAutoStartClick);
     h.Add("PopupMenuPopup", this, &TfrmMain::PopupMenuPopup);
+    h.Add("TrayIconMouseDown", this, &TfrmMain::TrayIconMouseDown);
     h.Add("sbtnZoomInClick", this, &TfrmMain::sbtnZoomInClick);
     h.Add("sbtnZoomOutClick", this, &TfrmMain::sbtnZoomOutClick);
     h.Add("sbtnZoomUndoClick", this, &TfrmMain::sbtnZoomUndoClick);
@@ -52,10 +55,7 @@ TfrmMain::TfrmMain(const Clock& clock, std::string programFolder)
     LoadFromResource(MainFormClasses(), h, L"FRMMAIN");
 }
 
-// The components go before the handlers they call and the day log they feed.
-TfrmMain::~TfrmMain() {
-    DestroyComponents();
-}
+TfrmMain::~TfrmMain() = default;
 
 template <typename T> T& TfrmMain::Find(const std::string& name) {
     return FindOwned<T>(*this, name);
@@ -72,6 +72,7 @@ void TfrmMain::BindComponents() {
     bottomText_ = &Find<TStaticText>("stlblBottomText");
     timerMinutes_ = &Find<TTimer>("TimerMinutes");
     popupMenu_ = &Find<TPopupMenu>("PopupMenu");
+    trayIcon_ = &Find<TTrayIcon>("TrayIcon");
 
     dayLog_ = std::make_unique<DayLog>(
         DayLog::Store{Find<TChartSeries>("mySeriesKeys2"), Find<TChartSeries>("mySeriesMouse2"),
@@ -87,7 +88,8 @@ void TfrmMain::BindComponents() {
                 TTreeNode* node = treeView_->Selected();
                 return node ? node->Text() : std::string();
             }});
-    recorder_->SetLastCursorPos(CursorPosition());
+    if (std::optional<ScreenPoint> pointer = CursorPosition())
+        recorder_->SetLastCursorPos(*pointer);
     views_ = std::make_unique<HistoryViews>(*this, *dayLog_, clock_);
 }
 
@@ -102,8 +104,11 @@ void TfrmMain::FormCreate(TComponent&) {
     ReadAutostart();
     dayLog_->LoadTodayFile();
     BuildHistoryTree(*treeView_, dayLog_->HistoryDir(), clock_);
+    // Restarted in any case: at second 0 the interval and the state are the
+    // ones the timer has, and it would go on counting from its creation.
     timerMinutes_->SetInterval(AlignedMinuteInterval(clock_.Now().second));
     timerMinutes_->SetEnabled(true);
+    timerMinutes_->Restart();
 }
 
 void TfrmMain::ApplyOptions() {
@@ -126,7 +131,23 @@ void TfrmMain::ApplyOptions() {
     if (FileExists(optionsFile_))
         SetPosition(poDesigned);
     int treeWidth = ini.ReadInteger(kSection, "TreeWidth", treeView_->Width());
-    treeView_->SetWidth(std::clamp(treeWidth, 0, std::max(Width() - 40, 0)));
+    SetTreeWidth(treeWidth);
+    // A maximised window is as wide as its screen only once it is shown: the
+    // tree gets the rest of its width then.
+    if (WindowState() == wsMaximized)
+        pendingTreeWidth_ = treeWidth;
+}
+
+void TfrmMain::SetTreeWidth(int width) {
+    treeView_->SetWidth(std::clamp(width, 0, std::max(Width() - 40, 0)));
+}
+
+void TfrmMain::Resized() {
+    TForm::Resized();
+    if (pendingTreeWidth_ && HandleAllocated() && IsZoomed(Handle())) {
+        SetTreeWidth(*pendingTreeWidth_);
+        pendingTreeWidth_.reset();
+    }
 }
 
 // Read-only: a user without the right to write under HKEY_LOCAL_MACHINE
@@ -173,6 +194,24 @@ void TfrmMain::FormCloseQuery(TComponent&, bool& canClose) {
         Application().ShowException(error); // the day is saved; quitting goes on
     }
     canClose = true;
+}
+
+// The session ends (log-off, shut-down): save as a confirmed quit does, but
+// show nothing, since nobody is there to answer a box and the system may end
+// the program any moment after. The form then ends the program.
+void TfrmMain::FormEndSession(TComponent&) {
+    if (!dayLog_)
+        return;
+    RecordingMessageSink unseen;
+    ScopedMessageSink quiet(unseen);
+    try {
+        dayLog_->SaveDayFile();
+    } catch (const std::exception&) {
+    }
+    try {
+        WriteOptions();
+    } catch (const std::exception&) {
+    }
 }
 
 void TfrmMain::WriteOptions() {
@@ -264,10 +303,19 @@ void TfrmMain::PopupMenuPopup(TComponent&) {
 }
 
 void TfrmMain::pShowStatClick(TComponent&) {
-    Application().Restore();
-    Show();
-    SetForegroundWindow(Handle());
+    if (trayIcon_)
+        trayIcon_->RestoreMainForm();
     SetMenuShown(true);
+}
+
+// The default item is set for the window as the press finds it, so that the
+// double click this press may begin hides a window that was shown and keeps
+// one that was hidden on screen.
+void TfrmMain::TrayIconMouseDown(TComponent&, TMouseButton button, TShiftState, int, int) {
+    if (button != mbLeft || !trayIcon_)
+        return;
+    SetMenuShown(HandleAllocated() && IsWindowVisible(Handle()));
+    trayIcon_->RestoreMainForm();
 }
 
 void TfrmMain::pHideStatClick(TComponent&) {

@@ -2,6 +2,7 @@
 
 #include "chart/Chart.h"
 #include "desktop/SysKeyboardHook.h"
+#include "desktop/TrayIcon.h"
 #include "recording/ActivityRecorder.h"
 #include "recording/DayLog.h"
 #include "toolkit/Clock.h"
@@ -12,6 +13,7 @@
 #include "toolkit/TreeView.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 class HistoryViews;
@@ -27,11 +29,12 @@ public:
     // `programFolder` holds options.ini and the history folder (with its
     // trailing backslash); production passes the executable's folder.
     TfrmMain(const Clock& clock, std::string programFolder);
-    ~TfrmMain() override;
+    ~TfrmMain() override; // where the history views are a complete type
 
     // Form-description handlers.
     void FormCreate(TComponent& sender);
     void FormCloseQuery(TComponent& sender, bool& canClose);
+    void FormEndSession(TComponent& sender);
     void FormKeyDown(TComponent& sender, WORD& key, TShiftState shift);
     void SysKeyboardHookKeyDown(TSysKeyboardHook& sender, std::uint16_t key, TShiftState shift,
                                 bool& allow);
@@ -45,6 +48,8 @@ public:
     void pHideStatClick(TComponent& sender);
     void pAutoStartClick(TComponent& sender);
     void PopupMenuPopup(TComponent& sender);
+    void TrayIconMouseDown(TComponent& sender, TMouseButton button, TShiftState shift, int x,
+                           int y);
     void sbtnZoomInClick(TComponent& sender);
     void sbtnZoomOutClick(TComponent& sender);
     void sbtnZoomUndoClick(TComponent& sender);
@@ -61,6 +66,7 @@ public:
     TChart& DayChart() { return *myChart_; }
     TChart& MonthChart() { return *chartMonth_; }
     TPopupMenu& PopupMenu() { return *popupMenu_; }
+    TTrayIcon& TrayIcon() { return *trayIcon_; }
     TMenuItem& MenuItem(const std::string& name);
     TTimer& TimerMinutes() { return *timerMinutes_; }
     DayLog& Log() { return *dayLog_; }
@@ -74,8 +80,12 @@ public:
     // The About dialog that F1 and the menu show; made by the program entry.
     void SetAboutDialog(TfrmAbout* about) { about_ = about; }
 
+protected:
+    void Resized() override;
+
 private:
     template <typename T> T& Find(const std::string& name);
+    void SetTreeWidth(int width);
     void BindComponents();
     void ApplyOptions();
     void ReadAutostart();
@@ -91,10 +101,12 @@ private:
     TStaticText* bottomText_ = nullptr;
     TTimer* timerMinutes_ = nullptr;
     TPopupMenu* popupMenu_ = nullptr;
+    TTrayIcon* trayIcon_ = nullptr;
     std::unique_ptr<DayLog> dayLog_;
     std::unique_ptr<ActivityRecorder> recorder_;
     std::unique_ptr<HistoryViews> views_;
     TfrmAbout* about_ = nullptr;
+    std::optional<int> pendingTreeWidth_;
 };
 
 // The registry key and value that make the program start with Windows.

@@ -2,6 +2,7 @@
 
 #include "history/TreeLabels.h"
 #include "support/DayText.h"
+#include "support/KeeperIcon.h"
 #include "support/PumpMessages.h"
 #include "support/TempFolder.h"
 #include "toolkit/Application.h"
@@ -38,6 +39,7 @@ protected:
         Application().SetTitle("Ostrelle");
         Application().SetMessageSink(&messages);
         Application().SetShowMainForm(true);
+        KeepTrayWindowUp();
     }
     ~MainWindowTest() override {
         Application().SetMessageSink(nullptr);
@@ -292,4 +294,19 @@ TEST_F(MainWindowTest, AQuitWhileMaximisedKeepsTheStoredBounds) {
     EXPECT_EQ(ini.ReadInteger("PosSize", "Height", -1), 400);
     EXPECT_EQ(ini.ReadInteger("PosSize", "Width", -1), 800);
     EXPECT_EQ(ini.ReadInteger("PosSize", "TreeWidth", -1), 190);
+}
+
+// Maximised, the window is as wide as the screen: the stored tree width is
+// kept up to that, not cut to the designed width.
+TEST_F(MainWindowTest, AMaximisedWindowKeepsATreeWiderThanTheDesignedWindow) {
+    WriteFile(options, "[PosSize]\r\nWindowState=2\r\nTreeWidth=900\r\n");
+    auto form = Start();
+    ASSERT_GT(GetSystemMetrics(SM_CXSCREEN), 1000);
+    form->Show();
+    ASSERT_EQ(form->WindowState(), wsMaximized);
+    EXPECT_EQ(form->TreeView().Width(), 900);
+    WriteFile(options, "[PosSize]\r\nWindowState=1\r\nTreeWidth=900\r\n");
+    form.reset();
+    form = Start();
+    EXPECT_EQ(form->TreeView().Width(), 700); // the designed 740 less the room kept
 }
