@@ -21,10 +21,6 @@ TfrmAbout::TfrmAbout() : TForm(nullptr) {
     image->SendToBack();
 }
 
-TfrmAbout::~TfrmAbout() {
-    DestroyComponents();
-}
-
 const std::string& TfrmAbout::Homepage() const {
     return dynamic_cast<TLabel&>(*FindComponent("lblHomepage")).Caption();
 }

@@ -8,7 +8,6 @@
 class TfrmAbout : public TForm {
 public:
     TfrmAbout();
-    ~TfrmAbout() override;
 
     void lblHomepageClick(TComponent& sender);
     void btnCloseClick(TComponent& sender);

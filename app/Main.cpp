@@ -5,9 +5,11 @@
 #include "WindowPlacement.h"
 #include "history/DayChartRules.h"
 #include "history/HistoryTree.h"
+#include "history/HistoryViews.h"
 #include "toolkit/Application.h"
 #include "toolkit/Exception.h"
 #include "toolkit/Files.h"
+#include "toolkit/FindOwned.h"
 #include "toolkit/IniFile.h"
 #include "toolkit/Registry.h"
 
@@ -27,37 +29,36 @@ TfrmMain::TfrmMain(const Clock& clock, std::string programFolder)
     FormHandlers h;
     h.Add("FormCreate", this, &TfrmMain::FormCreate);
     h.Add("FormCloseQuery", this, &TfrmMain::FormCloseQuery);
+    h.Add("FormEndSession", this, &TfrmMain::FormEndSession);
     h.Add("FormKeyDown", this, &TfrmMain::FormKeyDown);
     h.Add("SysKeyboardHookKeyDown", this, &TfrmMain::SysKeyboardHookKeyDown);
     h.Add("TimerMouseTimer", this, &TfrmMain::TimerMouseTimer);
     h.Add("TimerMinutesTimer", this, &TfrmMain::TimerMinutesTimer);
     h.Add("TreeViewChange", this, &TfrmMain::TreeViewChange);
+    h.Add("TreeViewMouseMove", this, &TfrmMain::TreeViewMouseMove);
     h.Add("pCloseClick", this, &TfrmMain::pCloseClick);
     h.Add("pAboutClick", this, &TfrmMain::pAboutClick);
     h.Add("pShowStatClick", this, &TfrmMain::pShowStatClick);
     h.Add("pHideStatClick", this, &TfrmMain::pHideStatClick);
     h.Add("pAutoStartClick", this, &TfrmMain::pAutoStartClick);
     h.Add("PopupMenuPopup", this, &TfrmMain::PopupMenuPopup);
+    h.Add("TrayIconMouseDown", this, &TfrmMain::TrayIconMouseDown);
     h.Add("sbtnZoomInClick", this, &TfrmMain::sbtnZoomInClick);
     h.Add("sbtnZoomOutClick", this, &TfrmMain::sbtnZoomOutClick);
     h.Add("sbtnZoomUndoClick", this, &TfrmMain::sbtnZoomUndoClick);
     h.Add("myChartMouseDown", this, &TfrmMain::myChartMouseDown);
     h.Add("myChartMouseUp", this, &TfrmMain::myChartMouseUp);
+    h.Add("myChartMouseMove", this, &TfrmMain::myChartMouseMove);
+    h.Add("ChartMonthMouseMove", this, &TfrmMain::ChartMonthMouseMove);
     h.Add("myChartGetAxisLabel", this, &TfrmMain::myChartGetAxisLabel);
     h.Add("myChartAllowScroll", this, &TfrmMain::myChartAllowScroll);
     LoadFromResource(MainFormClasses(), h, L"FRMMAIN");
 }
 
-// The components go before the handlers they call and the day log they feed.
-TfrmMain::~TfrmMain() {
-    DestroyComponents();
-}
+TfrmMain::~TfrmMain() = default;
 
 template <typename T> T& TfrmMain::Find(const std::string& name) {
-    T* found = dynamic_cast<T*>(FindComponent(name));
-    if (!found)
-        throw Exception("The main window has no " + name);
-    return *found;
+    return FindOwned<T>(*this, name);
 }
 
 TMenuItem& TfrmMain::MenuItem(const std::string& name) {
@@ -69,10 +70,9 @@ void TfrmMain::BindComponents() {
     myChart_ = &Find<TChart>("myChart");
     chartMonth_ = &Find<TChart>("ChartMonth");
     bottomText_ = &Find<TStaticText>("stlblBottomText");
-    zoomIn_ = &Find<TSpeedButton>("sbtnZoomIn");
-    zoomOut_ = &Find<TSpeedButton>("sbtnZoomOut");
     timerMinutes_ = &Find<TTimer>("TimerMinutes");
     popupMenu_ = &Find<TPopupMenu>("PopupMenu");
+    trayIcon_ = &Find<TTrayIcon>("TrayIcon");
 
     dayLog_ = std::make_unique<DayLog>(
         DayLog::Store{Find<TChartSeries>("mySeriesKeys2"), Find<TChartSeries>("mySeriesMouse2"),
@@ -88,7 +88,9 @@ void TfrmMain::BindComponents() {
                 TTreeNode* node = treeView_->Selected();
                 return node ? node->Text() : std::string();
             }});
-    recorder_->SetLastCursorPos(CursorPosition());
+    if (std::optional<ScreenPoint> pointer = CursorPosition())
+        recorder_->SetLastCursorPos(*pointer);
+    views_ = std::make_unique<HistoryViews>(*this, *dayLog_, clock_);
 }
 
 // Start-up, in this order: hint pause, history folder, settings, autostart,
@@ -102,8 +104,11 @@ void TfrmMain::FormCreate(TComponent&) {
     ReadAutostart();
     dayLog_->LoadTodayFile();
     BuildHistoryTree(*treeView_, dayLog_->HistoryDir(), clock_);
+    // Restarted in any case: at second 0 the interval and the state are the
+    // ones the timer has, and it would go on counting from its creation.
     timerMinutes_->SetInterval(AlignedMinuteInterval(clock_.Now().second));
     timerMinutes_->SetEnabled(true);
+    timerMinutes_->Restart();
 }
 
 void TfrmMain::ApplyOptions() {
@@ -126,7 +131,23 @@ void TfrmMain::ApplyOptions() {
     if (FileExists(optionsFile_))
         SetPosition(poDesigned);
     int treeWidth = ini.ReadInteger(kSection, "TreeWidth", treeView_->Width());
-    treeView_->SetWidth(std::clamp(treeWidth, 0, std::max(Width() - 40, 0)));
+    SetTreeWidth(treeWidth);
+    // A maximised window is as wide as its screen only once it is shown: the
+    // tree gets the rest of its width then.
+    if (WindowState() == wsMaximized)
+        pendingTreeWidth_ = treeWidth;
+}
+
+void TfrmMain::SetTreeWidth(int width) {
+    treeView_->SetWidth(std::clamp(width, 0, std::max(Width() - 40, 0)));
+}
+
+void TfrmMain::Resized() {
+    TForm::Resized();
+    if (pendingTreeWidth_ && HandleAllocated() && IsZoomed(Handle())) {
+        SetTreeWidth(*pendingTreeWidth_);
+        pendingTreeWidth_.reset();
+    }
 }
 
 // Read-only: a user without the right to write under HKEY_LOCAL_MACHINE
@@ -173,6 +194,24 @@ void TfrmMain::FormCloseQuery(TComponent&, bool& canClose) {
         Application().ShowException(error); // the day is saved; quitting goes on
     }
     canClose = true;
+}
+
+// The session ends (log-off, shut-down): save as a confirmed quit does, but
+// show nothing, since nobody is there to answer a box and the system may end
+// the program any moment after. The form then ends the program.
+void TfrmMain::FormEndSession(TComponent&) {
+    if (!dayLog_)
+        return;
+    RecordingMessageSink unseen;
+    ScopedMessageSink quiet(unseen);
+    try {
+        dayLog_->SaveDayFile();
+    } catch (const std::exception&) {
+    }
+    try {
+        WriteOptions();
+    } catch (const std::exception&) {
+    }
 }
 
 void TfrmMain::WriteOptions() {
@@ -227,23 +266,23 @@ void TfrmMain::TimerMinutesTimer(TComponent&) {
 }
 
 void TfrmMain::TreeViewChange(TComponent&, TTreeNode*) {
-    TTreeNode* selected = treeView_->Selected();
-    if (selected && selected->Level() == 1)
-        ShowDayView();
-    else
-        ShowMonthView();
+    if (views_)
+        views_->SelectionChanged();
 }
 
-// The day and month views fill their charts in a later step; for now a
-// selection only brings the right chart forward.
-void TfrmMain::ShowDayView() {
-    chartMonth_->Hide();
-    myChart_->Show();
+void TfrmMain::TreeViewMouseMove(TComponent&, TShiftState, int x, int y) {
+    if (views_)
+        views_->Hint().MouseMove(x, y);
 }
 
-void TfrmMain::ShowMonthView() {
-    myChart_->Hide();
-    chartMonth_->Show();
+void TfrmMain::myChartMouseMove(TComponent&, TShiftState, int, int) {
+    if (views_)
+        views_->Readouts().DayChartMouseMove();
+}
+
+void TfrmMain::ChartMonthMouseMove(TComponent&, TShiftState, int, int) {
+    if (views_)
+        views_->Readouts().MonthChartMouseMove();
 }
 
 void TfrmMain::pAboutClick(TComponent&) {
@@ -264,10 +303,19 @@ void TfrmMain::PopupMenuPopup(TComponent&) {
 }
 
 void TfrmMain::pShowStatClick(TComponent&) {
-    Application().Restore();
-    Show();
-    SetForegroundWindow(Handle());
+    if (trayIcon_)
+        trayIcon_->RestoreMainForm();
     SetMenuShown(true);
+}
+
+// The default item is set for the window as the press finds it, so that the
+// double click this press may begin hides a window that was shown and keeps
+// one that was hidden on screen.
+void TfrmMain::TrayIconMouseDown(TComponent&, TMouseButton button, TShiftState, int, int) {
+    if (button != mbLeft || !trayIcon_)
+        return;
+    SetMenuShown(HandleAllocated() && IsWindowVisible(Handle()));
+    trayIcon_->RestoreMainForm();
 }
 
 void TfrmMain::pHideStatClick(TComponent&) {
@@ -292,36 +340,29 @@ void TfrmMain::pAutoStartClick(TComponent&) {
     }
 }
 
-// The buttons stay disabled until the animated zoom has drawn its last
-// frame, so a second click cannot start another zoom.
-void TfrmMain::ZoomDayChart(double percent) {
-    zoomIn_->SetEnabled(false);
-    zoomOut_->SetEnabled(false);
-    myChart_->ZoomByPercent(percent);
-    zoomIn_->SetEnabled(true);
-    zoomOut_->SetEnabled(true);
+void TfrmMain::sbtnZoomInClick(TComponent&) {
+    if (views_)
+        views_->Day().ZoomIn();
 }
 
-void TfrmMain::sbtnZoomInClick(TComponent&) { ZoomDayChart(115); }
-
-void TfrmMain::sbtnZoomOutClick(TComponent&) { ZoomDayChart(85); }
+void TfrmMain::sbtnZoomOutClick(TComponent&) {
+    if (views_)
+        views_->Day().ZoomOut();
+}
 
 void TfrmMain::sbtnZoomUndoClick(TComponent&) {
-    myChart_->ZoomUndo();
+    if (views_)
+        views_->Day().ZoomUndo();
 }
 
 void TfrmMain::myChartMouseDown(TComponent&, TMouseButton button, TShiftState, int, int) {
-    if (button == mbRight) {
-        scrollDragging_ = true;
-        myChart_->SetCursor(crSizeAll);
-    }
+    if (views_)
+        views_->Day().MouseDown(button);
 }
 
 void TfrmMain::myChartMouseUp(TComponent&, TMouseButton button, TShiftState, int, int) {
-    if (button == mbRight) {
-        scrollDragging_ = false;
-        myChart_->SetCursor(crDefault);
-    }
+    if (views_)
+        views_->Day().MouseUp(button);
 }
 
 void TfrmMain::myChartGetAxisLabel(TChartAxis& sender, TChartSeries*, int, std::string& labelText) {

@@ -1,7 +1,7 @@
 #include "MainFormClasses.h"
 
 #include "chart/ChartFormClasses.h"
-#include "desktop/SysKeyboardHook.h"
+#include "desktop/DesktopFormClasses.h"
 #include "toolkit/ControlClasses.h"
 
 const FormClasses& MainFormClasses() {
@@ -9,10 +9,7 @@ const FormClasses& MainFormClasses() {
         FormClasses c;
         RegisterControlClasses(c);
         RegisterChartClasses(c);
-        c.Class<TSysKeyboardHook>("TSysKeyboardHook")
-            .Property("Version", [](TSysKeyboardHook& hook,
-                                    const FormValue& v) { hook.SetVersion(v.AsString()); })
-            .Event("OnKeyDown", &TSysKeyboardHook::SetOnKeyDown);
+        RegisterDesktopClasses(c);
         return c;
     }();
     return classes;

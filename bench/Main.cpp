@@ -1,4 +1,5 @@
 #include "ChartBench.h"
+#include "HistoryBench.h"
 #include "RecordingBench.h"
 
 #include <cstdio>
@@ -8,5 +9,7 @@ int main() {
     RunRecordingBench();
     std::printf("\n");
     RunChartBench();
+    std::printf("\n");
+    RunHistoryBench();
     return 0;
 }

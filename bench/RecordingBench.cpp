@@ -44,13 +44,14 @@ void RunRecordingBench() {
     WriteFileBytes(path, day);
     std::printf("day file: %zu bytes, 1440 lines\n", day.size());
 
-    const int loads = 200;
-    double load = MicrosecondsEach(loads, [&] {
-        TChartSeries keys, mouse, cpu;
-        DayLog log({keys, mouse, cpu}, clock, folder);
-        log.LoadTodayFile();
-    });
-    double rawRead = MicrosecondsEach(loads, [&] { (void)ReadFileBytes(path); });
+    auto [load, rawRead] = MedianMicroseconds(
+        201,
+        [&] {
+            TChartSeries keys, mouse, cpu;
+            DayLog log({keys, mouse, cpu}, clock, folder);
+            log.LoadTodayFile();
+        },
+        [&] { (void)ReadFileBytes(path); });
     Report("LoadTodayFile (1440 lines)", load, "raw read of the same bytes", rawRead);
 
     TChartSeries keys, mouse, cpu;

@@ -2,7 +2,10 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <utility>
+#include <vector>
 
 // Times a piece of work repeated n times and gives the cost of one, in
 // microseconds, from the performance counter.
@@ -14,6 +17,22 @@ template <typename F> double MicrosecondsEach(int n, F&& work) {
         work();
     QueryPerformanceCounter(&end);
     return double(end.QuadPart - start.QuadPart) * 1e6 / double(frequency.QuadPart) / n;
+}
+
+// A piece of work beside its floor, each run timed once in turn so that a
+// busy machine slows both alike; the medians, in microseconds.
+template <typename Work, typename Floor>
+std::pair<double, double> MedianMicroseconds(int runs, Work&& work, Floor&& floor) {
+    std::vector<double> w, f;
+    work();
+    floor();
+    for (int i = 0; i < runs; ++i) {
+        w.push_back(MicrosecondsEach(1, work));
+        f.push_back(MicrosecondsEach(1, floor));
+    }
+    std::sort(w.begin(), w.end());
+    std::sort(f.begin(), f.end());
+    return {w[w.size() / 2], f[f.size() / 2]};
 }
 
 inline void Report(const char* what, double us, const char* floorName, double floorUs) {

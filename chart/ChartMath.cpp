@@ -15,6 +15,14 @@ int MulDivRound(int a, int b, int c) {
 }
 
 int RoundHalfEven(double value) {
+    // Beyond int the conversion would be undefined; no pixel or readout
+    // value comes near, so the ends of the range stand in.
+    if (std::isnan(value))
+        return 0;
+    if (value >= 2147483647.0)
+        return INT32_MAX;
+    if (value <= -2147483648.0)
+        return INT32_MIN;
     // Explicit rather than nearbyint: the result must not depend on the
     // floating-point rounding mode a plug-in or driver may leave behind.
     double r = std::round(value);

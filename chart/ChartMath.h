@@ -6,5 +6,5 @@
 // c is 0 (the platform's answer too, kept so layouts match it).
 int MulDivRound(int a, int b, int c);
 
-// Nearest integer, halves to even.
+// Nearest integer, halves to even; NaN gives 0, values beyond int its ends.
 int RoundHalfEven(double value);

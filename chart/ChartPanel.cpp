@@ -16,7 +16,18 @@ int ChartPanel::BorderWidth() const {
 void ChartPanel::Invalidate() {
     if (invalidateHook_)
         invalidateHook_();
+    if (windowInvalid_ || !HandleAllocated())
+        return;
+    windowInvalid_ = true;
     TControl::Invalidate();
+}
+
+LRESULT ChartPanel::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    // The paint validates the whole window; a request made while it draws
+    // marks it again.
+    if (msg == WM_PAINT)
+        windowInvalid_ = false;
+    return TControl::WndProc(msg, wParam, lParam);
 }
 
 void ChartPanel::Repaint() {

@@ -30,15 +30,16 @@ struct TZoomPanningRecord {
 // The chart's panel: a control with margins, background and bevels, the
 // zoom and panning records, and the way a change reaches the screen. A change
 // only asks for a repaint (Invalidate); Repaint paints at once, for the
-// frames of an animated zoom. Observers may watch both (tests, off-screen
-// painting); the window, once there is one, gets them as well.
+// frames of an animated zoom. Both override the control's own, so every
+// request passes here, the toolkit's included (colour, font). Observers may
+// watch both (tests, off-screen painting); the window, once there is one,
+// gets them as well.
 class ChartPanel : public TControl {
 public:
     explicit ChartPanel(TComponent* owner = nullptr);
 
     // The area the chart draws on: the client area at the origin.
     TRect ChartBounds() const { return {0, 0, ClientWidth(), ClientHeight()}; }
-    void SetClientSize(int width, int height) { SetBounds(Left(), Top(), width, height); }
 
     TChartGradient& Gradient() { return gradient_; }
     int MarginLeft() const { return marginLeft_; }
@@ -58,9 +59,12 @@ public:
     // The frame the bevels take inside the bounds.
     int BorderWidth() const;
 
-    // Repaint requests: later (Invalidate) or now (Repaint).
-    void Invalidate();
-    void Repaint();
+    // Repaint requests: later (Invalidate) or now (Repaint). Every request
+    // reaches the invalidate hook; the window itself is marked invalid once
+    // until its next paint, as a series filled point by point asks thousands
+    // of times and each mark is a round trip to the window system.
+    void Invalidate() override;
+    void Repaint() override;
     void SetInvalidateHook(std::function<void()> hook) { invalidateHook_ = std::move(hook); }
     // With a repaint hook, Repaint calls it instead of painting the window.
     void SetRepaintHook(std::function<void()> hook) { repaintHook_ = std::move(hook); }
@@ -74,6 +78,9 @@ public:
     TPoint CursorClientPos() const;
 
 protected:
+    void HandleCreated() override { windowInvalid_ = false; }
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
     template <typename T, typename V> void Store(T& field, V value) {
         if (!(field == value)) {
             field = value;
@@ -100,4 +107,6 @@ private:
     std::function<void()> invalidateHook_;
     std::function<void()> repaintHook_;
     ChartCanvas* canvas_ = nullptr;
+    // The whole window is marked for a paint that has not come yet.
+    bool windowInvalid_ = false;
 };

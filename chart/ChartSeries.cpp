@@ -22,16 +22,41 @@ TChartSeries::~TChartSeries() {
 int TChartSeries::AddPoint(double x, double y, const std::string& label, TColor color) {
     if (onBeforeAdd_ && !onBeforeAdd_(*this))
         return -1;
+    const size_t before = size_t(PointCount());
     int index = xValues_.InsertionIndex(x);
     xValues_.Insert(index, x);
     yValues_.Insert(index, y);
-    colors_.insert(colors_.begin() + index, color);
-    labels_.insert(labels_.begin() + index, label);
+    // Colours and labels are kept only once some point has its own, so a
+    // day of plain points costs no more than its two value columns.
+    if (color != clTeeColor || !colors_.empty()) {
+        colors_.resize(before, clTeeColor);
+        colors_.insert(colors_.begin() + index, color);
+    }
+    if (!label.empty() || !labels_.empty()) {
+        labels_.resize(before);
+        labels_.insert(labels_.begin() + index, label);
+    }
     if (onAfterAdd_)
         onAfterAdd_(*this);
     if (active_)
         RequestRepaint();
     return index;
+}
+
+void TChartSeries::AddPoints(double firstX, std::span<const double> ys) {
+    const int count = PointCount();
+    const bool appendsInOrder =
+        xValues_.Order() == loNone ||
+        (xValues_.Order() == loAscending && (count == 0 || firstX >= xValues_.Raw().back()));
+    if (!appendsInOrder || onBeforeAdd_ || onAfterAdd_ || !colors_.empty() || !labels_.empty()) {
+        for (size_t i = 0; i < ys.size(); ++i)
+            AddPoint(firstX + double(i), ys[i]);
+        return;
+    }
+    xValues_.AppendSequence(firstX, int(ys.size()));
+    yValues_.Append(ys);
+    if (active_ && !ys.empty())
+        RequestRepaint();
 }
 
 void TChartSeries::ReplaceY(int index, double value) {
@@ -52,15 +77,16 @@ void TChartSeries::ClearPoints() {
 }
 
 TColor TChartSeries::ColorAt(int index) const {
-    if (index < 0 || index >= int(colors_.size()))
+    if (index < 0 || index >= PointCount())
         ListIndexError(index);
-    return colors_[size_t(index)];
+    return colors_.empty() ? clTeeColor : colors_[size_t(index)];
 }
 
 const std::string& TChartSeries::LabelAt(int index) const {
-    if (index < 0 || index >= int(labels_.size()))
+    static const std::string none;
+    if (index < 0 || index >= PointCount())
         ListIndexError(index);
-    return labels_[size_t(index)];
+    return labels_.empty() ? none : labels_[size_t(index)];
 }
 
 void TChartSeries::SetActive(bool active) {
@@ -87,7 +113,7 @@ void TChartSeries::SetParentChart(TCustomAxisPanel* chart) {
 }
 
 TColor TChartSeries::ValueColor(int index) const {
-    TColor color = colors_[size_t(index)];
+    TColor color = colors_.empty() ? clTeeColor : colors_[size_t(index)];
     if (color != clTeeColor)
         return color;
     if (colorEachPoint_)

@@ -8,6 +8,7 @@
 #include "toolkit/Component.h"
 
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -40,11 +41,20 @@ public:
     // Inserts by the x order and returns the new point's index, or -1 when
     // OnBeforeAdd refuses.
     int AddPoint(double x, double y, const std::string& label = {}, TColor color = clTeeColor);
+    // Points at x = firstX, firstX + 1, ... with the given y values: the
+    // same as AddPoint of each in turn, with one repaint request.
+    void AddPoints(double firstX, std::span<const double> ys);
     void ReplaceY(int index, double value);
     double XAt(int index) const { return xValues_.Value(index); }
     double YAt(int index) const { return yValues_.Value(index); }
     int PointCount() const { return xValues_.Count(); }
     void ClearPoints();
+    // Room for `count` points, so that filling a whole day does not grow
+    // the lists step by step.
+    void ReservePoints(int count) {
+        xValues_.Reserve(count);
+        yValues_.Reserve(count);
+    }
     TColor ColorAt(int index) const;
     const std::string& LabelAt(int index) const;
 
@@ -131,6 +141,8 @@ private:
 
     TChartValueList xValues_{"X", loAscending};
     TChartValueList yValues_{"Y", loNone};
+    // Empty while every point has the default colour (no label); otherwise
+    // one entry per point.
     std::vector<TColor> colors_;
     std::vector<std::string> labels_;
     bool active_ = true;

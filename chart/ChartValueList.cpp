@@ -30,13 +30,9 @@ void TChartValueList::SetValue(int index, double value) {
     dirty_ = true;
 }
 
-int TChartValueList::InsertionIndex(double value) const {
-    int n = Count();
-    if (order_ == loNone || n == 0)
-        return n;
+int TChartValueList::InsertionIndexWithin(double value) const {
+    const int n = Count();
     if (order_ == loAscending) {
-        if (value >= values_.back())
-            return n;
         int i = n - 1;
         while (i >= 0 && values_[size_t(i)] > value)
             --i;
@@ -51,7 +47,22 @@ int TChartValueList::InsertionIndex(double value) const {
 }
 
 void TChartValueList::Insert(int index, double value) {
-    values_.insert(values_.begin() + index, value);
+    if (size_t(index) == values_.size())
+        values_.push_back(value); // the usual case: points come in x order
+    else
+        values_.insert(values_.begin() + index, value);
+    dirty_ = true;
+}
+
+void TChartValueList::Append(std::span<const double> values) {
+    values_.insert(values_.end(), values.begin(), values.end());
+    dirty_ = true;
+}
+
+void TChartValueList::AppendSequence(double first, int count) {
+    values_.reserve(values_.size() + size_t(count));
+    for (int i = 0; i < count; ++i)
+        values_.push_back(first + double(i));
     dirty_ = true;
 }
 

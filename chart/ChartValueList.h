@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -27,9 +28,19 @@ public:
     double Value(int index) const;
     void SetValue(int index, double value);
 
-    // Where a new value goes under this list's order (ties keep insertion order).
-    int InsertionIndex(double value) const;
+    // Where a new value goes under this list's order (ties keep insertion
+    // order). Values mostly come in order, so the end is tried first.
+    int InsertionIndex(double value) const {
+        const int n = Count();
+        if (order_ == loNone || n == 0 || (order_ == loAscending && value >= values_.back()))
+            return n;
+        return InsertionIndexWithin(value);
+    }
     void Insert(int index, double value);
+    // Values at the end, in order: given ones, or first, first + 1, ...
+    void Append(std::span<const double> values);
+    void AppendSequence(double first, int count);
+    void Reserve(int count) { values_.reserve(size_t(count)); }
     void Clear();
 
     double MinValue() const;
@@ -41,6 +52,7 @@ public:
     const std::vector<double>& Raw() const { return values_; }
 
 private:
+    int InsertionIndexWithin(double value) const;
     void Recalculate() const;
     void CheckIndex(int index) const;
 

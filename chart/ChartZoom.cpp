@@ -1,14 +1,19 @@
 #include "CustomChart.h"
 
-std::array<TChartAxis*, 4> TCustomChart::ZoomOrder() {
-    return {&LeftAxis(), &RightAxis(), &TopAxis(), &BottomAxis()};
+std::array<TChartAxis*, 4> TCustomChart::ZoomAxes() {
+    std::array<TChartAxis*, 4> axes{};
+    size_t n = 0;
+    for (TChartAxis* axis : AxisList())
+        if (axis != &DepthAxis())
+            axes.at(n++) = axis;
+    return axes;
 }
 
 void TCustomChart::SaveScales() {
-    TChartAxis* axes[4] = {&TopAxis(), &BottomAxis(), &LeftAxis(), &RightAxis()};
-    for (int i = 0; i < 4; ++i)
-        saved_[size_t(i)] = {axes[i]->Automatic(), axes[i]->AutomaticMinimum(),
-                             axes[i]->AutomaticMaximum(), axes[i]->Minimum(), axes[i]->Maximum()};
+    const auto axes = ZoomAxes();
+    for (size_t i = 0; i < axes.size(); ++i)
+        saved_[i] = {axes[i]->Automatic(), axes[i]->AutomaticMinimum(), axes[i]->AutomaticMaximum(),
+                     axes[i]->Minimum(), axes[i]->Maximum()};
 }
 
 void TCustomChart::ApplyZoom(const std::array<Targets, 4>& targets) {
@@ -16,7 +21,7 @@ void TCustomChart::ApplyZoom(const std::array<Targets, 4>& targets) {
         SaveScales();
         scalesRestored_ = false;
     }
-    const auto axes = ZoomOrder();
+    const auto axes = ZoomAxes();
     if (animatedZoom_) {
         // Each frame covers a third of the remaining way and is shown before
         // the next is computed.
@@ -40,7 +45,7 @@ void TCustomChart::ZoomRect(int left, int top, int right, int bottom) {
     TZoomPanningRecord r{true, left, top, right, bottom};
     r.Normalize();
     std::array<Targets, 4> targets;
-    const auto axes = ZoomOrder();
+    const auto axes = ZoomAxes();
     for (size_t i = 0; i < 4; ++i) {
         const TChartAxis& axis = *axes[i];
         targets[i] = axis.Horizontal() ? Targets{axis.ValueAtPixel(r.x0), axis.ValueAtPixel(r.x1)}
@@ -51,7 +56,7 @@ void TCustomChart::ZoomRect(int left, int top, int right, int bottom) {
 
 void TCustomChart::ZoomByPercent(double percent) {
     std::array<Targets, 4> targets;
-    const auto axes = ZoomOrder();
+    const auto axes = ZoomAxes();
     for (size_t i = 0; i < 4; ++i) {
         const TChartAxis& axis = *axes[i];
         double minimum = axis.Minimum();
@@ -69,10 +74,10 @@ void TCustomChart::ZoomByPercent(double percent) {
 
 void TCustomChart::ZoomUndo() {
     if (!scalesRestored_) {
-        TChartAxis* axes[4] = {&TopAxis(), &BottomAxis(), &LeftAxis(), &RightAxis()};
-        for (int i = 0; i < 4; ++i) {
+        const auto axes = ZoomAxes();
+        for (size_t i = 0; i < axes.size(); ++i) {
             TChartAxis& axis = *axes[i];
-            const SavedScale& saved = saved_[size_t(i)];
+            const SavedScale& saved = saved_[i];
             // The range goes back before the flags: SetRange turns an axis
             // fully manual, which would lose a restored partial flag.
             if (!saved.automatic)

@@ -91,9 +91,11 @@ private:
     };
     enum class Part { None, Series, Axis, Title, Foot, Plot, Legend };
 
-    void ApplyZoom(const std::array<Targets, 4>& targets); // left, right, top, bottom
+    // The four axes a zoom moves: the axis list without its depth axis.
+    // Zoom targets and saved scales are indexed the same way.
+    std::array<TChartAxis*, 4> ZoomAxes();
+    void ApplyZoom(const std::array<Targets, 4>& targets);
     void SaveScales();
-    std::array<TChartAxis*, 4> ZoomOrder(); // left, right, top, bottom
     bool Pan(bool horizontal, int from, int to);
     void StartZoomPanning(TMouseButton button, int x, int y);
     void DrawZoomRectangle(ChartCanvas& canvas) const;
@@ -110,7 +112,7 @@ private:
     TPanningMode allowPanning_ = pmBoth;
     bool animatedZoom_ = false;
     int animatedZoomSteps_ = 8;
-    std::array<SavedScale, 4> saved_{}; // top, bottom, left, right
+    std::array<SavedScale, 4> saved_{}; // by ZoomAxes' index
     bool scalesRestored_ = true;
     bool zoomed_ = false;
     bool cancelMouse_ = false;

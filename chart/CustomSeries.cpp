@@ -102,16 +102,48 @@ void TCustomSeries::DrawValues(ChartCanvas& canvas) {
         pointer_.Draw(canvas, pointerAt.x, pointerAt.y, ValueColor(pointerIndex));
 }
 
+// Points in ascending x order lie at non-decreasing pixels, so only those
+// within a marker's reach of x, and the segments that end at them or start
+// from the last of them, can be hit. The scan then meets its first hit where
+// a scan from the first visible point would: every test before `from` misses
+// (the segment into `from` is tested with it).
+std::pair<int, int> TCustomSeries::HitCandidates(int x, int first, int last) const {
+    const TChartAxis& horizontal = GetHorizAxis();
+    auto pixelX = [&](int i) { return horizontal.PixelOfValue(XAt(i)); };
+    if (XValues().Order() != loAscending || pixelX(first) > pixelX(last))
+        return {first, last};
+    const int reach = pointer_.Visible() ? std::max(pointer_.HorizSize(), 1) : 0;
+    auto firstAtOrRightOf = [&](int pixel) {
+        int low = first, high = last + 1;
+        while (low < high) {
+            const int mid = low + (high - low) / 2;
+            if (pixelX(mid) < pixel)
+                low = mid + 1;
+            else
+                high = mid;
+        }
+        return low;
+    };
+    const int from = std::max(first, firstAtOrRightOf(x - reach));
+    const int to = std::min(last, firstAtOrRightOf(x + reach + 1));
+    return {from, to};
+}
+
 int TCustomSeries::PointAtPixel(int x, int y) const {
     const int first = FirstVisible();
     const int last = std::min(LastVisible(), PointCount() - 1);
-    if (first < 0 || !ParentChart())
+    if (first < 0 || last < first || !ParentChart())
         return -1;
+    const auto [from, to] = HitCandidates(x, first, last);
     const TPoint pixel{x, y};
     const bool pointers = pointer_.Visible();
     TPoint previous;
     int previousBase = 0;
-    for (int i = first; i <= last; ++i) {
+    if (from > first) {
+        previous = PixelOf(from - 1);
+        previousBase = drawArea_ ? BasePixel(from - 1) : 0;
+    }
+    for (int i = from; i <= to; ++i) {
         const TPoint p = PixelOf(i);
         const int base = drawArea_ ? BasePixel(i) : 0;
         if (pointers && std::abs(p.x - x) < pointer_.HorizSize() &&

@@ -4,6 +4,8 @@
 #include "ChartSeries.h"
 #include "SeriesPointer.h"
 
+#include <utility>
+
 // Line and area series: points joined by lines, or filled down to a base,
 // with optional markers. The hit test finds the point whose marker, segment
 // or strip lies under a pixel.
@@ -39,6 +41,8 @@ public:
 
 private:
     TPoint LineStartAtLeftEdge(int first) const;
+    // The index range of the visible points that can lie under pixel column x.
+    std::pair<int, int> HitCandidates(int x, int first, int last) const;
     void DrawSegment(ChartCanvas& canvas, TPoint from, int fromBase, TPoint to, int toBase,
                      TColor color);
 

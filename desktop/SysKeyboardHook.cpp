@@ -13,10 +13,6 @@ constexpr int kVersionMajor = 1;
 constexpr int kVersionMinor = 1;
 constexpr int kVersionRelease = 0;
 constexpr int kVersionBuild = 0;
-
-bool KeyIsDown(int virtualKey) {
-    return GetKeyState(virtualKey) < 0;
-}
 } // namespace
 
 TSysKeyboardHook::TSysKeyboardHook(TComponent* owner)
@@ -85,13 +81,7 @@ LRESULT TSysKeyboardHook::KeyWindowMessage(HWND hwnd, UINT msg, WPARAM wp, LPARA
 void TSysKeyboardHook::KeyUp(std::uint16_t key) {
     if (!onKeyDown_)
         return;
-    TShiftState shift = 0;
-    if (KeyIsDown(VK_SHIFT))
-        shift |= ssShift;
-    if (KeyIsDown(VK_CONTROL))
-        shift |= ssCtrl;
-    if (KeyIsDown(VK_MENU))
-        shift |= ssAlt;
+    TShiftState shift = KeyboardShiftState();
     bool allow = true;
     Application().Dispatch([&] { onKeyDown_(*this, key, shift, allow); });
     HookLibrary& library = HookLibrary::Process();

@@ -17,14 +17,9 @@ void BuildHistoryTree(TTreeView& tree, const std::string& historyDir, const Cloc
         [&](const std::string& text) { return StrToDate(text, fileNames, clock); }, today);
 
     for (const MonthNode& month : model.months) {
-        TTreeNode& monthNode = tree.AddRoot(month.label);
-        monthNode.SetImageIndex(0);
-        monthNode.SetSelectedIndex(0);
-        for (const DayNode& day : month.days) {
-            TTreeNode& dayNode = tree.AddChild(monthNode, day.label);
-            dayNode.SetImageIndex(day.imageIndex);
-            dayNode.SetSelectedIndex(day.imageIndex);
-        }
+        TTreeNode& monthNode = tree.AddRoot(month.label, 0, 0);
+        for (const DayNode& day : month.days)
+            tree.AddChild(monthNode, day.label, day.imageIndex, day.imageIndex);
     }
     tree.FullCollapse();
     const std::string current = MonthLabel(today);

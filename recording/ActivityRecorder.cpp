@@ -1,13 +1,15 @@
 #include "ActivityRecorder.h"
 
+#include "toolkit/Application.h"
 #include "toolkit/DateFormat.h"
 
 #include <windows.h>
 
-ScreenPoint CursorPosition() {
+std::optional<ScreenPoint> CursorPosition() {
     POINT p{};
-    GetCursorPos(&p);
-    return {p.x, p.y};
+    if (!GetCursorPos(&p))
+        return std::nullopt;
+    return ScreenPoint{p.x, p.y};
 }
 
 ActivityRecorder::ActivityRecorder(DayLog& dayLog, const Clock& clock, int pixelsPerInch,
@@ -15,7 +17,8 @@ ActivityRecorder::ActivityRecorder(DayLog& dayLog, const Clock& clock, int pixel
     : dayLog_(dayLog), clock_(clock), pixelsPerInch_(pixelsPerInch), hooks_(std::move(hooks)) {}
 
 void ActivityRecorder::PollPointer() {
-    Poll(CursorPosition());
+    if (std::optional<ScreenPoint> position = hooks_.readPointer())
+        Poll(*position);
 }
 
 void ActivityRecorder::Poll(ScreenPoint position) {
@@ -38,8 +41,14 @@ void ActivityRecorder::MinuteTick(TTimer& timer) {
 
     // A new date starts a fresh store. The same date with its file gone
     // keeps the store: the save below writes the file again from it.
-    if (now.date != dayLog_.StoreDate())
+    if (now.date != dayLog_.StoreDate()) {
+        try {
+            dayLog_.SaveDayFile();
+        } catch (const std::exception& error) {
+            Application().ShowException(error);
+        }
         dayLog_.BeginDay(now.date);
+    }
 
     dayLog_.Span().last = minute;
     dayLog_.StoreMinute(minute, keyCount_, PixelsToDecimetres(mouseTravel_, pixelsPerInch_));

@@ -7,7 +7,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
+
+// The pointer's position on the screen; none while it cannot be read.
+std::optional<ScreenPoint> CursorPosition();
 
 // Counts key strokes and pointer travel between minute ticks, and at every
 // tick closes the minute into the day store and the day file.
@@ -18,16 +22,23 @@ public:
         std::function<void(const std::string&)> setActivityTitle;
         // The text of the history tree's selected node, empty when none.
         std::function<std::string()> selectedNodeText;
+        // Reads the pointer.
+        std::function<std::optional<ScreenPoint>()> readPointer = CursorPosition;
     };
 
     ActivityRecorder(DayLog& dayLog, const Clock& clock, int pixelsPerInch, Hooks hooks);
 
     // One key stroke reported by the hook; never blocks the key.
     void KeyDown() { ++keyCount_; }
-    // The 50 ms poll: reads the pointer and counts its travel.
+    // The 50 ms poll: reads the pointer and counts its travel. A pointer that
+    // cannot be read (a locked workstation, the secure desktop) counts
+    // nothing and leaves LastCursorPos as it is.
     void PollPointer();
     void Poll(ScreenPoint position);
-    // The minute tick, from the minute timer.
+    // The minute tick, from the minute timer. A tick on a new date first saves
+    // the store to its own date's file once more (minutes earlier saves could
+    // not write); should that fail too, the error is shown and the new day
+    // begins all the same.
     void MinuteTick(TTimer& timer);
 
     uint16_t KeyCount() const { return keyCount_; }
@@ -48,6 +59,3 @@ private:
     uint32_t mouseTravel_ = 0;
     ScreenPoint lastCursorPos_;
 };
-
-// The pointer's position on the screen.
-ScreenPoint CursorPosition();

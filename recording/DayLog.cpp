@@ -7,6 +7,7 @@
 #include "toolkit/Files.h"
 #include "toolkit/Text.h"
 
+#include <algorithm>
 #include <cmath>
 
 DayLog::DayLog(Store store, const Clock& clock, std::string historyDir, Caption caption)
@@ -45,16 +46,22 @@ void DayLog::StoreMinute(uint16_t minute, double keys, double mouse) {
 }
 
 void DayLog::EnsureFullDay() {
-    for (TChartSeries* series : {&store_.keys, &store_.mouse, &store_.cpu})
-        for (int i = series->PointCount(); i < kMinutesPerDay; ++i)
-            series->AddPoint(i, 0);
+    for (TChartSeries* series : {&store_.keys, &store_.mouse, &store_.cpu}) {
+        const int count = series->PointCount();
+        if (count < kMinutesPerDay)
+            series->AddPoints(count, std::vector<double>(size_t(kMinutesPerDay - count), 0.0));
+    }
 }
 
 // A crash in the middle of a save leaves its temporary file behind; it was
-// never the day file, so it goes.
-void DayLog::RemoveStaleTempFiles() const {
+// never the day file, so it goes. The first save of a run does it, which
+// keeps the folder listing off the load at start-up.
+void DayLog::RemoveStaleTempFiles() {
+    if (tempFilesSwept_)
+        return;
     for (const std::string& name : ListFolder(historyDir_, "*.dat.tmp"))
         DeleteFileIfPresent(historyDir_ + name);
+    tempFilesSwept_ = true;
 }
 
 void DayLog::LoadTodayFile() {
@@ -62,20 +69,25 @@ void DayLog::LoadTodayFile() {
     unread_ = false;
     pendingBackup_.reset();
     storeDate_ = clock_.Now().date;
-    RemoveStaleTempFiles();
-    EnsureFullDay();
 
+    // The file's minutes go into the store first; every minute it lacks is
+    // added as zero afterwards, also when the file cannot be taken.
     const std::string path = DayFileName(storeDate_);
-    if (!FileExists(path)) {
-        SaveDayFile();
-        return;
-    }
+    std::optional<std::string> bytes;
     std::optional<Exception> broken;
     try {
-        broken = MergeFile(path);
+        bytes = ReadFileIfPresent(path);
+        if (bytes)
+            broken = MergeBytes(path, std::move(*bytes));
     } catch (const Exception& error) {
+        EnsureFullDay();
         unread_ = true;
         Application().ShowException(error);
+        return;
+    }
+    EnsureFullDay();
+    if (!bytes) {
+        SaveDayFile(); // a new day: its file is made at once
         return;
     }
     ShowSpanIfSet();
@@ -97,33 +109,37 @@ void DayLog::ShowSpanIfSet() {
 // reading there, its original bytes are kept aside, and its conversion error
 // is returned.
 std::optional<Exception> DayLog::MergeFile(const std::string& path) {
-    const std::string bytes = ReadFileBytes(path);
-    ParsedDayFile parsed = ParseDayFile(bytes);
-    if (parsed.error)
-        pendingBackup_.emplace(path, bytes);
+    return MergeBytes(path, ReadFileBytes(path));
+}
 
+std::optional<Exception> DayLog::MergeBytes(const std::string& path, std::string bytes) {
+    const DayColumns day = ReadDayColumns(bytes);
     TChartSeries* series[] = {&store_.keys, &store_.mouse, &store_.cpu};
-    for (size_t i = 0; i < parsed.records.size(); ++i) {
-        const MinuteRecord& r = parsed.records[i];
-        int minute = int(i);
-        const int32_t fields[] = {r.keys, r.mouse, r.cpu};
-        if (minute >= store_.keys.PointCount()) {
-            for (int f = 0; f < 3; ++f)
-                series[f]->AddPoint(minute, fields[f]);
-        } else {
-            bool counted = store_.keys.YAt(minute) != 0 || store_.mouse.YAt(minute) != 0;
-            for (int f = 0; f < 3; ++f)
-                if (f == 2 || !counted)
-                    series[f]->ReplaceY(minute, fields[f]);
-        }
-        for (int f = 0; f < 3; ++f)
+    const std::vector<double>* columns[] = {&day.keys, &day.mouse, &day.cpu};
+    const int stored = store_.keys.PointCount();
+    const int lines = day.Lines();
+    for (int minute = 0; minute < std::min(stored, lines); ++minute) {
+        bool counted = store_.keys.YAt(minute) != 0 || store_.mouse.YAt(minute) != 0;
+        for (int f = 0; f < 3; ++f) {
+            if (f == 2 || !counted)
+                series[f]->ReplaceY(minute, (*columns[f])[size_t(minute)]);
             UpdateActiveSpan(uint16_t(minute), Low16(series[f]->YAt(minute)));
+        }
+    }
+    if (lines > stored) {
+        for (int f = 0; f < 3; ++f)
+            series[f]->AddPoints(stored, std::span(*columns[f]).subspan(size_t(stored)));
+        for (int minute = stored; minute < lines; ++minute)
+            for (const std::vector<double>* column : columns)
+                if (const uint16_t value = uint16_t(int32_t((*column)[size_t(minute)])))
+                    UpdateActiveSpan(uint16_t(minute), value);
     }
     unread_ = false;
-    if (!parsed.error)
+    if (!day.error)
         return std::nullopt;
+    pendingBackup_.emplace(path, std::move(bytes));
     KeepBrokenOriginal(path);
-    return Exception(*parsed.error);
+    return Exception(*day.error);
 }
 
 // The broken file's bytes are written beside it before anything may replace
@@ -142,6 +158,7 @@ void DayLog::KeepBrokenOriginal(const std::string& path) {
 }
 
 void DayLog::SaveDayFile() {
+    RemoveStaleTempFiles();
     const std::string path = DayFileName(storeDate_);
     if (unread_ && FileExists(path)) {
         if (std::optional<Exception> broken = MergeFile(path))
@@ -192,7 +209,11 @@ void DayLog::UpdateActiveSpan(uint16_t minute, uint16_t value) {
     UpdateActiveSpanOf(minute, value, span_.first, span_.last);
 }
 
+// Without a first active minute there is no span to show: the caption is
+// its hint alone, never a span "from 00:00 to 00:00".
 void DayLog::ActiveSpanCaption() {
-    if (caption_.set)
-        caption_.set(ActiveSpanText(caption_.hint ? caption_.hint() : std::string(), span_));
+    if (!caption_.set)
+        return;
+    const std::string hint = caption_.hint ? caption_.hint() : std::string();
+    caption_.set(span_.first != 0 ? ActiveSpanText(hint, span_) : hint);
 }

@@ -37,7 +37,8 @@ public:
     // A file that cannot be read or parsed is reported, the store still gets
     // every minute, and the original bytes are kept beside it.
     void LoadTodayFile();
-    // Writes the store to the file of the date it holds.
+    // Writes the store to the file of the date it holds. The first save of
+    // a run also removes temporary files that an earlier crash left.
     void SaveDayFile();
     void ClearDayStore();
     // The store moves on to another date: it is cleared and, should that
@@ -46,6 +47,7 @@ public:
     void BeginDay(const Date& date);
 
     void UpdateActiveSpan(uint16_t minute, uint16_t value);
+    // The caption: its hint and the span, or the hint alone with no span.
     void ActiveSpanCaption();
     ActiveSpan& Span() { return span_; }
     const ActiveSpan& Span() const { return span_; }
@@ -56,8 +58,10 @@ public:
 
 private:
     void EnsureFullDay();
-    void RemoveStaleTempFiles() const;
+    void RemoveStaleTempFiles();
     std::optional<Exception> MergeFile(const std::string& path);
+    // The same with the file's bytes already read.
+    std::optional<Exception> MergeBytes(const std::string& path, std::string bytes);
     void KeepBrokenOriginal(const std::string& path);
     void ShowSpanIfSet();
 
@@ -72,6 +76,8 @@ private:
     bool unread_ = false;
     // A broken file's original bytes, still waiting to be kept beside it.
     std::optional<std::pair<std::string, std::string>> pendingBackup_;
+    // Temporary files left by an earlier crash were removed this run.
+    bool tempFilesSwept_ = false;
 };
 
 // The name a broken day file's original bytes are kept under: never a name

@@ -1,5 +1,6 @@
 #include "Application.h"
 
+#include "Exception.h"
 #include "Form.h"
 #include "Text.h"
 
@@ -7,7 +8,8 @@
 
 namespace {
 constexpr wchar_t kClassName[] = L"TallyvaneApplication";
-}
+constexpr UINT kActivateForm = WM_APP + 1;
+} // namespace
 
 TApplication& Application() {
     static TApplication application;
@@ -31,13 +33,16 @@ void TApplication::ShowException(const std::exception& error) {
 
 void TApplication::Dispatch(const std::function<void()>& handler) noexcept {
     try {
-        handler();
-    } catch (const std::exception& error) {
         try {
+            handler();
+        } catch (const std::exception& error) {
             ShowException(error);
         } catch (...) {
+            ShowException(Exception("An unexpected error occurred."));
         }
     } catch (...) {
+        // Only the box itself failed; there is nowhere left to say so, and
+        // nothing may leave a window procedure.
     }
 }
 
@@ -97,6 +102,17 @@ LRESULT TApplication::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         if (hook(message))
             return message.Result;
     switch (msg) {
+    case WM_ACTIVATE:
+        // This window only carries the taskbar button: activation that
+        // reaches it goes on to the form the user works in, once the
+        // activation in progress is over.
+        if (LOWORD(wp) != WA_INACTIVE)
+            PostMessageW(window_.Get(), kActivateForm, 0, 0);
+        break;
+    case kActivateForm:
+        if (HWND form = ActiveFormWindow())
+            SetForegroundWindow(form);
+        return 0;
     case WM_CLOSE:
         // The taskbar's Close: the main form decides, as for its own close box.
         if (mainForm_ && mainForm_->HandleAllocated())
@@ -112,6 +128,17 @@ LRESULT TApplication::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         break;
     }
     return DefWindowProcW(window_.Get(), msg, wp, lp);
+}
+
+// The form last active (a modal dialog, say), else the main form; only one
+// that is shown and takes input.
+HWND TApplication::ActiveFormWindow() {
+    auto usable = [](HWND hwnd) { return hwnd && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd); };
+    HWND last = GetLastActivePopup(window_.Get());
+    if (last != window_.Get() && usable(last))
+        return last;
+    HWND main = mainForm_ && mainForm_->HandleAllocated() ? mainForm_->Handle() : nullptr;
+    return usable(main) ? main : nullptr;
 }
 
 void TApplication::Run() {
@@ -190,6 +217,16 @@ void TApplication::SetHintHidePause(int milliseconds) {
 }
 
 void TApplication::CancelHint() {
-    if (hintWindow_)
-        SendMessageW(hintWindow_.Get(), TTM_POP, 0, 0);
+    if (!hintWindow_)
+        return;
+    SendMessageW(hintWindow_.Get(), TTM_POP, 0, 0);
+    // A popped tooltip shows again only after the pointer has moved; telling
+    // it where the pointer rests brings the next hint after the usual pause.
+    POINT p{};
+    GetCursorPos(&p);
+    if (HWND under = WindowFromPoint(p)) {
+        ScreenToClient(under, &p);
+        MSG move{under, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y), GetTickCount(), {}};
+        SendMessageW(hintWindow_.Get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
+    }
 }

@@ -8,7 +8,9 @@
 //                             shown in the standard error box)
 //   Handle()                  the hidden top-level application window: it
 //                             carries the taskbar button and owns every form,
-//                             so minimising it takes the forms along
+//                             so minimising it takes the forms along; when it
+//                             is activated it hands the activation on to the
+//                             form last active, or the main form
 //   MainForm/SetMainForm      the first form made becomes the main form;
 //                             showing it shows the taskbar button too
 //   ShowMainForm/SetShowMainForm   whether Run shows the main form
@@ -20,7 +22,8 @@
 //                             added; one that returns true has handled it
 //                             (its message.Result is the answer)
 //   HintWindow, HintHidePause/SetHintHidePause (ms a hint stays up),
-//   CancelHint (hides the hint on view)
+//   CancelHint (hides the hint on view; the next one comes when the pointer
+//   has rested for the hint pause)
 #include "Handle.h"
 #include "MessageSink.h"
 
@@ -53,6 +56,7 @@ public:
 
     // nullptr puts the real message box back.
     void SetMessageSink(MessageSink* sink) { sink_ = sink ? sink : &messageBox_; }
+    MessageSink* CurrentMessageSink() const { return sink_; }
     int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags);
 
     // The standard error box: caption = title, text = the error's message.
@@ -88,6 +92,7 @@ public:
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
+    HWND ActiveFormWindow();
 
     std::string title_;
     MessageBoxSink messageBox_;
@@ -103,3 +108,17 @@ private:
 };
 
 TApplication& Application();
+
+// Sends the application's message boxes to another sink for a scope.
+class ScopedMessageSink {
+public:
+    explicit ScopedMessageSink(MessageSink& sink) : previous_(Application().CurrentMessageSink()) {
+        Application().SetMessageSink(&sink);
+    }
+    ~ScopedMessageSink() { Application().SetMessageSink(previous_); }
+    ScopedMessageSink(const ScopedMessageSink&) = delete;
+    ScopedMessageSink& operator=(const ScopedMessageSink&) = delete;
+
+private:
+    MessageSink* previous_;
+};

@@ -8,15 +8,20 @@ TComponent::TComponent(TComponent* owner) : owner_(owner) {
 }
 
 TComponent::~TComponent() {
-    destroying_ = true;
-    DestroyComponents();
+    BeginDestruction();
     if (owner_) {
+        // The siblings that are left are whole: they drop their references
+        // to this one, so none of them holds it while it goes.
         auto& siblings = owner_->components_;
         siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
-        if (!owner_->destroying_)
-            for (TComponent* sibling : siblings)
-                sibling->Removing(this);
+        for (TComponent* sibling : siblings)
+            sibling->Removing(this);
     }
+}
+
+void TComponent::BeginDestruction() noexcept {
+    destroying_ = true;
+    DestroyComponents();
 }
 
 void TComponent::DestroyComponents() {

@@ -9,6 +9,12 @@
 // destroys it, a loading state while its form description is read, and an
 // end-of-loading step. Components an owner makes with Make() are owned by it;
 // every component constructed with an owner is listed in its Components().
+//
+// Destruction: the first toolkit destructor that runs (TForm's, TControl's or
+// this one) marks the component destroying and destroys what it owns. By then
+// a class derived from it is already gone, so the handlers a form description
+// bound to it are never called again (FormClasses binds them that way), and a
+// derived form needs no destructor of its own for its components' sake.
 class TComponent {
 public:
     explicit TComponent(TComponent* owner = nullptr);
@@ -36,13 +42,17 @@ public:
         return made;
     }
 
-    // Destroys the owned components, newest first. Forms call it from their
-    // own destructor so components never outlive the handlers they call.
+    // Destroys the owned components, newest first.
     void DestroyComponents();
 
 protected:
+    // Marks the component destroying, then destroys what it owns; the
+    // destructors of the toolkit's bases call it first thing.
+    void BeginDestruction() noexcept;
+
     virtual void Loaded() {}
-    // Another component of the same owner is going away.
+    // Another component of the same owner is going away (also while the
+    // owner itself is being destroyed).
     virtual void Removing(TComponent* /*component*/) {}
 
 private:

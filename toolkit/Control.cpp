@@ -13,6 +13,7 @@ TControl::TControl(TComponent* owner) : TComponent(owner) {
 }
 
 TControl::~TControl() {
+    BeginDestruction();
     // Children die with our window; their objects live on without a parent.
     for (TControl* child : controls_)
         child->parent_ = nullptr;
@@ -22,7 +23,7 @@ TControl::~TControl() {
         siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
     }
     DestroyHandle();
-    if (parent_)
+    if (parent_ && !parent_->Destroying())
         parent_->Realign();
 }
 

@@ -32,7 +32,9 @@
 //   a key set to 0 is consumed.
 // Painting
 //   Invalidate() asks for a repaint later (never paints synchronously);
-//   Update() paints what is invalid now; Repaint() = both.
+//   Update() paints what is invalid now; Repaint() = both. Invalidate and
+//   Repaint are virtual: a control that keeps its own picture (the chart)
+//   hears every request, the toolkit's own ones (colour, font) included.
 //   A toolkit-painted control returns true from PaintsItself() and overrides
 //   Paint(dc, dirty). dc is the PAINTSTRUCT's DC of the window itself: there
 //   is no back buffer here, a control that wants one draws into its own
@@ -134,9 +136,9 @@ public:
     bool ShowHint() const { return showHint_; }
     void SetShowHint(bool showHint);
 
-    void Invalidate();
+    virtual void Invalidate();
     void Update();
-    void Repaint();
+    virtual void Repaint();
 
     TPoint ScreenToClient(TPoint screen) const;
     TPoint ClientToScreen(TPoint client) const;

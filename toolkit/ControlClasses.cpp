@@ -106,7 +106,8 @@ void RegisterForm(FormClasses& classes) {
                   })
         .Event("OnCreate", &TForm::SetOnCreate)
         .Event("OnCloseQuery", &TForm::SetOnCloseQuery)
-        .Event("OnKeyDown", &TForm::SetOnKeyDown);
+        .Event("OnKeyDown", &TForm::SetOnKeyDown)
+        .Event("OnEndSession", &TForm::SetOnEndSession);
 }
 
 void RegisterStdControls(FormClasses& classes) {

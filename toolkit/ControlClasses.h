@@ -11,7 +11,7 @@
 //   TForm (abstract; the form's own class names it as its base or the
 //     loader falls back to it): Caption, ClientWidth, ClientHeight,
 //     KeyPreview, PixelsPerInch, WindowState, Position, BorderStyle,
-//     BorderIcons, OnCreate, OnCloseQuery, OnKeyDown.
+//     BorderIcons, OnCreate, OnCloseQuery, OnKeyDown, OnEndSession.
 //   TButton (Caption, Default, OnClick), TSpeedButton (Caption, Glyph =
 //     'BITMAP resource', Flat, OnClick), TLabel (Caption, Transparent,
 //     AutoSize, OnClick), TStaticText (Caption, Alignment, BorderStyle,

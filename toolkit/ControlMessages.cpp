@@ -241,6 +241,16 @@ bool TControl::HandleCommonMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESU
                 return true;
             }
         return false;
+    case WM_NOTIFYFORMAT:
+        // The hint window asks each control how to word its notifications.
+        // A native control answers for its parent, or not at all (the tree),
+        // and would then get ANSI requests for its hint text that nothing
+        // here reads; the text is always given as Unicode.
+        if (lParam == NF_QUERY && reinterpret_cast<HWND>(wParam) == Application().HintWindow()) {
+            result = NFR_UNICODE;
+            return true;
+        }
+        return false;
     case WM_NOTIFY: {
         auto* header = reinterpret_cast<NMHDR*>(lParam);
         if (header->code == TTN_GETDISPINFOW &&

@@ -1,16 +1,11 @@
 #include "DateFormat.h"
 
+#include "LocaleInfo.h"
 #include "Text.h"
 
 #include <windows.h>
 
 namespace {
-std::string LocaleText(LCTYPE type) {
-    wchar_t buffer[128] = {};
-    int n = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, type, buffer, int(std::size(buffer)));
-    return n > 1 ? Narrow(std::wstring_view(buffer, size_t(n - 1))) : std::string();
-}
-
 std::string TwoDigits(int value) {
     return Format("%02d", value % 100 < 0 ? -(value % 100) : value % 100);
 }

@@ -5,6 +5,7 @@
 #include "Text.h"
 
 #include <algorithm>
+#include <cwctype>
 
 bool FileExists(const std::string& path) {
     DWORD attributes = GetFileAttributesW(Widen(path).c_str());
@@ -34,11 +35,16 @@ static Exception OpenError(const std::string& path, DWORD code) {
         Format("Cannot open file \"%s\". %s", path.c_str(), SysErrorMessage(code).c_str()));
 }
 
-std::string ReadFileBytes(const std::string& path) {
+namespace {
+std::optional<std::string> ReadWholeFile(const std::string& path, bool missingIsNothing) {
     FileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file)
-        throw OpenError(path, GetLastError());
+    if (!file) {
+        const DWORD code = GetLastError();
+        if (missingIsNothing && (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND))
+            return std::nullopt;
+        throw OpenError(path, code);
+    }
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.Get(), &size))
         throw OpenError(path, GetLastError());
@@ -55,6 +61,15 @@ std::string ReadFileBytes(const std::string& path) {
     }
     bytes.resize(done);
     return bytes;
+}
+} // namespace
+
+std::string ReadFileBytes(const std::string& path) {
+    return *ReadWholeFile(path, false);
+}
+
+std::optional<std::string> ReadFileIfPresent(const std::string& path) {
+    return ReadWholeFile(path, true);
 }
 
 std::vector<std::string> SplitTextLines(std::string_view text) {
@@ -95,15 +110,41 @@ void WriteFileBytes(const std::string& path, std::string_view bytes) {
         throw fail(GetLastError());
 }
 
+bool NameMatches(std::wstring_view name, std::wstring_view pattern) {
+    auto same = [](wchar_t a, wchar_t b) { return a == b || towupper(a) == towupper(b); };
+    size_t n = 0, p = 0;
+    size_t star = std::wstring_view::npos, resume = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && pattern[p] == L'*') {
+            star = p++;
+            resume = n;
+        } else if (p < pattern.size() && (pattern[p] == L'?' || same(pattern[p], name[n]))) {
+            ++p;
+            ++n;
+        } else if (star != std::wstring_view::npos) {
+            p = star + 1;
+            n = ++resume;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == L'*')
+        ++p;
+    return p == pattern.size();
+}
+
 std::vector<std::string> ListFolder(const std::string& folder, const std::string& pattern) {
     std::vector<std::string> names;
+    const std::wstring widePattern = Widen(pattern);
     WIN32_FIND_DATAW found;
     FindHandle find(FindFirstFileW(Widen(folder + pattern).c_str(), &found));
     if (!find)
         return names;
     do {
         std::wstring_view name = found.cFileName;
-        if (name != L"." && name != L"..")
+        // The file system also matches the pattern against generated short
+        // names: "*.dat" finds "26-12-08.data" as 26-1~0NE.DAT.
+        if (name != L"." && name != L".." && NameMatches(name, widePattern))
             names.push_back(Narrow(name));
     } while (FindNextFileW(find.Get(), &found));
     std::sort(names.begin(), names.end());

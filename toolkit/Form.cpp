@@ -13,9 +13,9 @@ TForm::TForm(TComponent* owner) : TControl(owner) {
 }
 
 TForm::~TForm() {
+    BeginDestruction();
     if (Application().MainForm() == this)
         Application().SetMainForm(nullptr);
-    DestroyComponents();
 }
 
 void TForm::Load(const FormClasses& classes, const FormHandlers& handlers, std::string_view text,
@@ -208,12 +208,18 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         Close();
         return 0;
-    case WM_QUERYENDSESSION: {
-        bool canClose = CloseQuery();
-        if (canClose && Application().MainForm() == this)
-            Application().Terminate();
-        return canClose;
-    }
+    case WM_QUERYENDSESSION:
+        // Refusing would not keep the program alive: the system then ends it
+        // without letting it save. So every form agrees, and saves below.
+        return TRUE;
+    case WM_ENDSESSION:
+        if (wParam) {
+            if (onEndSession_)
+                onEndSession_(*this);
+            if (Application().MainForm() == this)
+                Application().Terminate();
+        }
+        return 0;
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_MINIMIZE && Application().MainForm() == this) {
             Application().Minimize();

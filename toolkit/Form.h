@@ -8,8 +8,9 @@
 //           handlers.Add("FormCreate", this, &TfrmMain::FormCreate); ...
 //           LoadFromResource(classes, handlers, L"FRMMAIN");   // then OnCreate
 //       }
-//       ~TfrmMain() override { DestroyComponents(); }  // before the handlers go
 //   };
+// The components go when the form's own destructor is done, and the handlers
+// bound above are never called once it has begun (see Component.h).
 //
 // Every form is owned (in the window sense) by the application window; the
 // first form made becomes the application's main form. Properties: Caption,
@@ -19,12 +20,16 @@
 // WindowState (wsNormal, wsMinimized, wsMaximized), Visible, KeyPreview,
 // PixelsPerInch (the screen's logical dpi; a designed value is accepted and
 // ignored), and the events OnCreate (Sender), OnCloseQuery (Sender,
-// CanClose&), OnKeyDown (Sender, Key&, Shift).
+// CanClose&), OnKeyDown (Sender, Key&, Shift), OnEndSession (Sender).
 //
 // Close() asks OnCloseQuery; if it may close, the main form terminates the
 // application, a modal form ends its ShowModal, any other form hides. The
-// close box, Alt+F4's system command and log-off (WM_QUERYENDSESSION) all
-// take this path. Minimising the main form minimises the application.
+// close box and Alt+F4's system command take this path. Minimising the main
+// form minimises the application.
+// Log-off and shut-down: every form agrees to end the session; when the
+// session really ends (WM_ENDSESSION true) the form raises OnEndSession, which
+// must save what is to be kept, without asking anything, and the main form
+// then terminates the application.
 #include "Control.h"
 #include "FormClasses.h"
 #include "FormHandlers.h"
@@ -91,6 +96,7 @@ public:
     void SetOnCreate(TNotifyEvent handler) { onCreate_ = std::move(handler); }
     void SetOnCloseQuery(TCloseQueryEvent handler) { onCloseQuery_ = std::move(handler); }
     void SetOnKeyDown(TKeyEvent handler) { onKeyDown_ = std::move(handler); }
+    void SetOnEndSession(TNotifyEvent handler) { onEndSession_ = std::move(handler); }
 
 protected:
     void CreateParams(TCreateParams& params) override;
@@ -117,4 +123,5 @@ private:
     TNotifyEvent onCreate_;
     TCloseQueryEvent onCloseQuery_;
     TKeyEvent onKeyDown_;
+    TNotifyEvent onEndSession_;
 };

@@ -12,7 +12,8 @@
 //   classes.Abstract<TControl>("TControl");   // properties only, never made
 //
 // Event(name, setter) binds the handler named by the value (an identifier)
-// with the setter's std::function type; see FormHandlers.h.
+// with the setter's std::function type (see FormHandlers.h), guarded by
+// WhileFormLives.
 // Reference<R>(name, setter) takes the name of another component of the form
 // (of class R; nil for none); a component written later in the description
 // is found when the whole description has been read, before the end of
@@ -28,6 +29,18 @@
 #include <memory>
 #include <string>
 #include <vector>
+
+// A form's handler as its components hold it: once the form's destruction
+// has begun, the form's derived part (the handler's object) is gone, and the
+// call does nothing.
+template <typename R, typename... A>
+std::function<R(A...)> WhileFormLives(const TComponent& form, std::function<R(A...)> handler) {
+    return [&form, handler = std::move(handler)](A... args) -> R {
+        if (form.Destroying())
+            return R();
+        return handler(std::forward<A>(args)...);
+    };
+}
 
 // What a setter may need besides its value: the form, its handlers, and a
 // place for work that must wait until the whole description has been read.
@@ -98,8 +111,8 @@ public:
         Builder& Event(const std::string& name, void (C::*setter)(std::function<Sig>)) {
             info_.properties[name] = [setter](TComponent& target, const FormValue& value,
                                               FormContext& context) {
-                (static_cast<T&>(target).*
-                 setter)(context.handlers.Get<Sig>(value.AsIdent(), value.position));
+                (static_cast<T&>(target).*setter)(WhileFormLives(
+                    context.form, context.handlers.Get<Sig>(value.AsIdent(), value.position)));
             };
             return *this;
         }

@@ -1,15 +1,16 @@
 #include "MessageWindow.h"
 
+#include "Application.h"
 #include "Exception.h"
 
 namespace {
 constexpr wchar_t kClassName[] = L"TallyvaneMessageWindow";
 
-void RegisterClassOnce() {
-    static const bool registered = [] {
+void RegisterClassOnce(WNDPROC proc) {
+    static const bool registered = [proc] {
         WNDCLASSEXW wc{};
         wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = DefWindowProcW;
+        wc.lpfnWndProc = proc;
         wc.hInstance = GetModuleHandleW(nullptr);
         wc.lpszClassName = kClassName;
         return RegisterClassExW(&wc) != 0;
@@ -19,18 +20,24 @@ void RegisterClassOnce() {
 } // namespace
 
 MessageWindow::MessageWindow(Handler handler, HWND parent) : handler_(std::move(handler)) {
-    RegisterClassOnce();
-    // A child is created without WS_VISIBLE: it never shows and takes no room.
-    DWORD style = parent == HWND_MESSAGE ? 0 : WS_CHILD;
-    window_.Reset(CreateWindowExW(0, kClassName, L"", style, 0, 0, 0, 0, parent, nullptr,
-                                  GetModuleHandleW(nullptr), nullptr));
-    if (!window_)
+    RegisterClassOnce(&Proc);
+    // Neither kind is created visible: a child takes no room, a top-level
+    // window shows nowhere, not even in the taskbar.
+    DWORD style = parent == HWND_MESSAGE ? 0 : parent ? WS_CHILD : WS_POPUP;
+    DWORD exStyle = parent ? 0 : WS_EX_TOOLWINDOW;
+    HWND hwnd = CreateWindowExW(exStyle, kClassName, L"", style, 0, 0, 0, 0, parent, nullptr,
+                                GetModuleHandleW(nullptr), this);
+    if (!hwnd)
         throw Exception("Cannot create a hidden window");
-    SetWindowLongPtrW(window_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrW(window_.Get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Proc));
 }
 
 LRESULT CALLBACK MessageWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept {
+    if (msg == WM_NCCREATE) {
+        auto* self =
+            static_cast<MessageWindow*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        self->window_.Reset(hwnd);
+    }
     auto* self = reinterpret_cast<MessageWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (self && msg == WM_NCDESTROY) {
         // A child goes with its parent's window; forget it, so that the
@@ -39,13 +46,13 @@ LRESULT CALLBACK MessageWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         return DefWindowProcW(hwnd, msg, wp, lp);
     }
-    if (self && self->handler_) {
-        try {
-            return self->handler_(hwnd, msg, wp, lp);
-        } catch (...) {
-            // No exception may cross a window procedure; handlers dispatch
-            // through the application, which shows errors itself.
-        }
-    }
-    return DefWindowProcW(hwnd, msg, wp, lp);
+    if (!self || !self->handler_)
+        return DefWindowProcW(hwnd, msg, wp, lp);
+    LRESULT result = 0;
+    bool handled = false;
+    Application().Dispatch([&] {
+        result = self->handler_(hwnd, msg, wp, lp);
+        handled = true;
+    });
+    return handled ? result : DefWindowProcW(hwnd, msg, wp, lp);
 }

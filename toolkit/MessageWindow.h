@@ -4,10 +4,17 @@
 
 #include <functional>
 
-// A hidden window whose messages go to a callback: message-only by default,
-// the home of timers and of the platform's notifications to non-visual
-// components; or an invisible child of a given window, for a component that
-// must sit inside its form.
+// A hidden window whose messages go to a callback. Where it lives:
+//   HWND_MESSAGE (default)  message-only: timers and platform notifications
+//   nullptr                 a hidden top-level window, for what the platform
+//                           wants a real window for (the tray's callbacks,
+//                           which must be able to take the foreground)
+//   a window                an invisible child of it, for a component that
+//                           must sit inside its form
+// The object is bound to its window while the window is being created, so
+// no message of the window's life misses the callback. Every call of the
+// callback runs through Application().Dispatch: an error escaping it is
+// shown in the standard error box and the message gets its default handling.
 class MessageWindow {
 public:
     using Handler = std::function<LRESULT(HWND, UINT, WPARAM, LPARAM)>;

@@ -79,7 +79,21 @@ void TMenuItem::SetChecked(bool checked) {
     Changed();
 }
 
+std::vector<TMenuItem*>* TMenuItem::Siblings() const {
+    if (parentItem_)
+        return &parentItem_->items_;
+    if (menu_)
+        return &menu_->items_;
+    return nullptr;
+}
+
+// One default item among its siblings: the one a double click runs must be
+// the one drawn bold.
 void TMenuItem::SetDefault(bool isDefault) {
+    if (isDefault)
+        if (std::vector<TMenuItem*>* siblings = Siblings())
+            for (TMenuItem* sibling : *siblings)
+                sibling->default_ = sibling == this;
     default_ = isDefault;
     Changed();
 }
@@ -100,12 +114,14 @@ void TMenuItem::Add(TMenuItem& item) {
     item.Detach();
     item.parentItem_ = this;
     items_.push_back(&item);
+    if (item.default_)
+        item.SetDefault(true);
     Changed();
 }
 
 void TMenuItem::Click() {
     if (onClick_)
-        onClick_(*this);
+        Application().Dispatch([this] { onClick_(*this); });
 }
 
 // --- TPopupMenu
@@ -124,6 +140,8 @@ void TPopupMenu::Add(TMenuItem& item) {
     item.Detach();
     item.menu_ = this;
     items_.push_back(&item);
+    if (item.default_)
+        item.SetDefault(true);
     Rebuild();
 }
 
@@ -189,11 +207,15 @@ void TPopupMenu::Fill(HMENU menu, const std::vector<TMenuItem*>& items) {
 }
 
 void TPopupMenu::Popup(int x, int y) {
+    Popup(x, y, Application().Handle());
+}
+
+void TPopupMenu::Popup(int x, int y, HWND owner) {
     if (onPopup_)
-        onPopup_(*this);
+        Application().Dispatch([this] { onPopup_(*this); });
     Rebuild();
-    UINT command = UINT(TrackPopupMenuEx(menu_.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y,
-                                         Application().Handle(), nullptr));
+    UINT command =
+        UINT(TrackPopupMenuEx(menu_.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, owner, nullptr));
     if (command > 0 && command <= commands_.size())
         commands_[command - 1]->Click();
 }

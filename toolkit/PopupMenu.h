@@ -3,13 +3,18 @@
 // TPopupMenu and TMenuItem: a platform popup menu built from items.
 //
 //   TMenuItem: Caption ("-" is a separator), Visible, Checked, Default (drawn
-//     bold; the tray runs it on a double click), ShortCut (text shown at the
+//     bold; the tray runs it on a double click; making one item the default
+//     clears the mark of its siblings), ShortCut (text shown at the
 //     right, e.g. "Ctrl+Q"; a number is a key code plus scShift/scCtrl/scAlt),
 //     Enabled, OnClick (Sender), Click(), Add(item) for a submenu, Count/Item.
 //   TPopupMenu: Items (Add/Count/Item), Images (a TImageList; dropped when the
 //     list is destroyed), AutoPopup, PopupComponent, OnPopup (Sender, raised
-//     before the menu opens), Popup(x, y) at a screen point, Handle() (the
-//     HMENU, always in step with the items: hidden items are left out).
+//     before the menu opens), Popup(x, y) at a screen point (owned by the
+//     application window, or by a given window that has the foreground),
+//     Handle() (the HMENU, always in step with the items: hidden items are
+//     left out).
+// OnPopup and OnClick run through Application().Dispatch: an error in one is
+// shown in the standard error box.
 // A component written inside a menu or item in a form description is added
 // to it as an item.
 #include "Component.h"
@@ -59,6 +64,7 @@ private:
     friend class TPopupMenu;
     void Changed();
     void Detach();
+    std::vector<TMenuItem*>* Siblings() const;
 
     std::string caption_;
     bool visible_ = true;
@@ -92,6 +98,7 @@ public:
     // Raises OnPopup, shows the menu at the screen point and runs the chosen
     // item's click after the menu has closed.
     void Popup(int x, int y);
+    void Popup(int x, int y, HWND owner);
     HMENU Handle();
 
 protected:

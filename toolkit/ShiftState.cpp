@@ -19,13 +19,23 @@ TShiftState ShiftStateOfMouseKeys(unsigned mouseKeys, bool altDown) {
     return shift;
 }
 
-TShiftState KeyboardShiftState() {
+namespace {
+template <typename IsDown> TShiftState ShiftKeys(IsDown isDown) {
     TShiftState shift = 0;
-    if (GetKeyState(VK_SHIFT) < 0)
+    if (isDown(VK_SHIFT))
         shift |= ssShift;
-    if (GetKeyState(VK_CONTROL) < 0)
+    if (isDown(VK_CONTROL))
         shift |= ssCtrl;
-    if (GetKeyState(VK_MENU) < 0)
+    if (isDown(VK_MENU))
         shift |= ssAlt;
     return shift;
+}
+} // namespace
+
+TShiftState KeyboardShiftState() {
+    return ShiftKeys([](int key) { return GetKeyState(key) < 0; });
+}
+
+TShiftState AsyncShiftState() {
+    return ShiftKeys([](int key) { return GetAsyncKeyState(key) < 0; });
 }

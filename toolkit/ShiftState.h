@@ -19,3 +19,7 @@ enum TMouseButton { mbLeft = 0, mbRight = 1, mbMiddle = 2 };
 TShiftState ShiftStateOfMouseKeys(unsigned mouseKeys, bool altDown);
 // The shift keys held now, as the keyboard state of this thread says.
 TShiftState KeyboardShiftState();
+// The shift keys held now, as the keyboard itself says (not this thread's
+// view of it): for events that come from another process, such as the
+// tray's callbacks.
+TShiftState AsyncShiftState();

@@ -3,6 +3,7 @@
 #include "Exception.h"
 #include "Text.h"
 
+#include <algorithm>
 #include <vector>
 
 void TClickControl::Click() {
@@ -210,6 +211,48 @@ void TStaticText::SetBorderStyle(TStaticBorderStyle style) {
     borderStyle_ = style;
     SetWindowStyle(WS_BORDER, style == sbsSingle);
     SetWindowStyle(SS_SUNKEN, style == sbsSunken);
+}
+
+void TStaticText::Loaded() {
+    TClickControl::Loaded();
+    designedWidth_ = Width();
+    FitCaption();
+}
+
+LRESULT TStaticText::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = TClickControl::WndProc(msg, wParam, lParam);
+    if (msg == WM_SETTEXT || msg == WM_SETFONT)
+        FitCaption();
+    return result;
+}
+
+// The readouts under the charts are longer than their designed box; cut off,
+// they would lose the value the user moved the pointer for.
+void TStaticText::FitCaption() {
+    if (!HandleAllocated() || Loading())
+        return;
+    if (designedWidth_ < 0)
+        designedWidth_ = Width();
+    HWND hwnd = Handle();
+    HDC dc = GetDC(hwnd);
+    RECT text{0, 0, 0, 0};
+    {
+        // The font the window draws with: its parent's while it has none.
+        ScopedSelect font(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
+        const std::wstring caption = Widen(Caption());
+        DrawTextW(dc, caption.c_str(), int(caption.size()), &text, DT_CALCRECT | DT_NOPREFIX);
+    }
+    ReleaseDC(hwnd, dc);
+    RECT frame{0, 0, 0, 0};
+    AdjustWindowRectEx(&frame, DWORD(GetWindowLongPtrW(hwnd, GWL_STYLE)), FALSE,
+                       DWORD(GetWindowLongPtrW(hwnd, GWL_EXSTYLE)));
+    constexpr int kPadding = 4;
+    const int needed = (text.right - text.left) + (frame.right - frame.left) + kPadding;
+    const int width = std::max(designedWidth_, needed);
+    if (width == Width())
+        return;
+    const int left = alignment_ == taCenter ? Left() + (Width() - width) / 2 : Left();
+    SetBounds(left, Top(), width, Height());
 }
 
 HBRUSH TStaticText::ControlColor(HDC dc) {

@@ -12,7 +12,10 @@
 //                Caption, Alignment (taLeftJustify, taCenter,
 //                taRightJustify), BorderStyle (sbsNone, sbsSingle,
 //                sbsSunken), Color; pin it with Anchors (e.g. [akBottom]
-//                keeps it at the bottom centre of its parent)
+//                keeps it at the bottom centre of its parent). A caption
+//                wider than the designed width widens it (a centred one
+//                about its centre), so no text is cut off; a shorter one
+//                brings it back to the designed width.
 //   TImage       static picture: SetBitmap(bitmap) takes the bitmap,
 //                AutoSize sizes the control to it
 #include "Control.h"
@@ -98,11 +101,16 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     HBRUSH ControlColor(HDC dc) override;
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void Loaded() override;
 
 private:
+    void FitCaption();
+
     TAlignment alignment_ = taLeftJustify;
     TStaticBorderStyle borderStyle_ = sbsNone;
     BrushCache brush_;
+    int designedWidth_ = -1; // the width the form gave it
 };
 
 class TImage : public TControl {

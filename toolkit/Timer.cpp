@@ -1,7 +1,5 @@
 #include "Timer.h"
 
-#include "Application.h"
-
 namespace {
 constexpr UINT_PTR kTimerId = 1;
 }
@@ -10,7 +8,7 @@ TTimer::TTimer(TComponent* owner)
     : TComponent(owner), window_([this](HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) -> LRESULT {
           if (msg == WM_TIMER && wp == kTimerId) {
               if (onTimer_)
-                  Application().Dispatch([this] { onTimer_(*this); });
+                  onTimer_(*this);
               return 0;
           }
           return DefWindowProcW(hwnd, msg, wp, lp);
@@ -36,6 +34,10 @@ void TTimer::SetEnabled(bool enabled) {
 
 void TTimer::SetOnTimer(Event handler) {
     onTimer_ = std::move(handler);
+    Update();
+}
+
+void TTimer::Restart() {
     Update();
 }
 

@@ -7,6 +7,8 @@
 
 // A component that raises OnTimer every Interval milliseconds on the
 // user-interface thread, through a window timer of its own hidden window.
+// Setting the interval or the state it already has changes nothing; Restart
+// starts the period again from now.
 class TTimer : public TComponent {
 public:
     using Event = std::function<void(TTimer& sender)>;
@@ -20,6 +22,7 @@ public:
     void SetEnabled(bool enabled);
     const Event& OnTimer() const { return onTimer_; }
     void SetOnTimer(Event handler);
+    void Restart();
 
 private:
     void Update();

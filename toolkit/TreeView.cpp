@@ -3,6 +3,8 @@
 #include "Exception.h"
 #include "Text.h"
 
+#include <cstring>
+
 TTreeNode::TTreeNode(TTreeView& tree, TTreeNode* parent, HTREEITEM item, std::string text)
     : tree_(tree), parent_(parent), item_(item), text_(std::move(text)) {}
 
@@ -47,6 +49,11 @@ void TTreeNode::Expand(bool recurse) {
 }
 
 void TTreeNode::Collapse(bool recurse) {
+    // A node without children has nothing to collapse, and each message to
+    // the platform control costs a layout pass: a history of years has
+    // thousands of day nodes.
+    if (children_.empty())
+        return;
     SendMessageW(tree_.TreeHandle(), TVM_EXPAND, TVE_COLLAPSE, reinterpret_cast<LPARAM>(item_));
     if (recurse)
         for (TTreeNode* child : children_)
@@ -57,6 +64,16 @@ bool TTreeNode::Expanded() const {
     return SendMessageW(tree_.TreeHandle(), TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item_),
                         TVIS_EXPANDED) &
            TVIS_EXPANDED;
+}
+
+TRect TTreeNode::DisplayRect() const {
+    // The message takes the item in the rectangle it fills.
+    RECT r{};
+    static_assert(sizeof(HTREEITEM) <= sizeof(RECT));
+    std::memcpy(&r, &item_, sizeof item_);
+    if (!SendMessageW(tree_.TreeHandle(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&r)))
+        return {};
+    return {r.left, r.top, r.right, r.bottom};
 }
 
 TTreeView::TTreeView(TComponent* owner) : TControl(owner) {
@@ -97,10 +114,13 @@ HWND TTreeView::TreeHandle() const {
     return hwnd;
 }
 
-TTreeNode& TTreeView::Insert(TTreeNode* parent, const std::string& text) {
+TTreeNode& TTreeView::Insert(TTreeNode* parent, const std::string& text, int imageIndex,
+                             int selectedIndex) {
     HWND hwnd = TreeHandle();
     auto node = std::make_unique<TTreeNode>(*this, parent, nullptr, text);
     node->wideText_ = Widen(text);
+    node->imageIndex_ = imageIndex;
+    node->selectedIndex_ = selectedIndex;
     TVINSERTSTRUCTW insert{};
     insert.hParent = parent ? parent->item_ : TVI_ROOT;
     insert.hInsertAfter = TVI_LAST;
@@ -119,12 +139,13 @@ TTreeNode& TTreeView::Insert(TTreeNode* parent, const std::string& text) {
     return made;
 }
 
-TTreeNode& TTreeView::AddRoot(const std::string& text) {
-    return Insert(nullptr, text);
+TTreeNode& TTreeView::AddRoot(const std::string& text, int imageIndex, int selectedIndex) {
+    return Insert(nullptr, text, imageIndex, selectedIndex);
 }
 
-TTreeNode& TTreeView::AddChild(TTreeNode& parent, const std::string& text) {
-    return Insert(&parent, text);
+TTreeNode& TTreeView::AddChild(TTreeNode& parent, const std::string& text, int imageIndex,
+                               int selectedIndex) {
+    return Insert(&parent, text, imageIndex, selectedIndex);
 }
 
 void TTreeView::Clear() {

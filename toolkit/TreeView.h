@@ -4,6 +4,7 @@
 //
 //   TTreeNode& AddRoot(text)                after the last root node
 //   TTreeNode& AddChild(parent, text)       after the parent's last child
+//                                           (both take the image indices too)
 //   Clear()                                 removes every node (no OnChange)
 //   RootCount(), Root(i), Nodes()           Nodes(): every node in the tree's
 //                                           overall order, parent before children
@@ -16,7 +17,8 @@
 //   Images (a TImageList; dropped when the list is destroyed).
 //   Node: Text/SetText, ImageIndex/SelectedIndex (+ setters), Parent(),
 //   Level() (0 for roots), Count()/Item(i), Expand(recurse), Collapse(recurse),
-//   Expanded(), Handle() (HTREEITEM).
+//   Expanded(), Handle() (HTREEITEM), DisplayRect() (the label's rectangle in
+//   the tree's client pixels; empty while the node is not shown).
 // Nodes need the control's window: the tree must have a parent with one.
 #include "Control.h"
 #include "ImageList.h"
@@ -48,6 +50,7 @@ public:
     void Collapse(bool recurse);
     bool Expanded() const;
     HTREEITEM Handle() const { return item_; }
+    TRect DisplayRect() const;
 
 private:
     friend class TTreeView;
@@ -70,8 +73,9 @@ public:
     explicit TTreeView(TComponent* owner);
     ~TTreeView() override;
 
-    TTreeNode& AddRoot(const std::string& text);
-    TTreeNode& AddChild(TTreeNode& parent, const std::string& text);
+    TTreeNode& AddRoot(const std::string& text, int imageIndex = -1, int selectedIndex = -1);
+    TTreeNode& AddChild(TTreeNode& parent, const std::string& text, int imageIndex = -1,
+                        int selectedIndex = -1);
     void Clear();
     int RootCount() const { return int(roots_.size()); }
     TTreeNode& Root(int index) const { return *roots_.at(size_t(index)); }
@@ -104,7 +108,8 @@ protected:
 private:
     friend class TTreeNode;
     HWND TreeHandle() const;
-    TTreeNode& Insert(TTreeNode* parent, const std::string& text);
+    TTreeNode& Insert(TTreeNode* parent, const std::string& text, int imageIndex,
+                      int selectedIndex);
     static TTreeNode* NodeOf(HTREEITEM item, HWND tree);
 
     std::vector<std::unique_ptr<TTreeNode>> nodes_;

@@ -1,6 +1,8 @@
 #include "app/Main.h"
 
 #include "history/TreeLabels.h"
+#include "support/DayText.h"
+#include "support/KeeperIcon.h"
 #include "support/PumpMessages.h"
 #include "support/TempFolder.h"
 #include "toolkit/Application.h"
@@ -16,13 +18,6 @@ using ::testing::ElementsAre;
 using ::testing::StartsWith;
 
 namespace {
-std::string ZeroDay() {
-    std::string text;
-    for (int i = 0; i < 1440; ++i)
-        text += "0:0:0\r\n";
-    return text;
-}
-
 std::vector<std::string> TreeLines(TTreeView& tree) {
     std::vector<std::string> lines;
     for (TTreeNode* node : tree.Nodes())
@@ -40,10 +35,11 @@ protected:
     MainWindowTest() {
         CreateDirectoryW(Widen(history).c_str(), nullptr);
         for (const char* name : {"26-11-30.dat", "26-12-01.dat", "26-12-08.dat"})
-            WriteFile(history + name, ZeroDay());
+            WriteFile(history + name, DayText({}));
         Application().SetTitle("Ostrelle");
         Application().SetMessageSink(&messages);
         Application().SetShowMainForm(true);
+        KeepTrayWindowUp();
     }
     ~MainWindowTest() override {
         Application().SetMessageSink(nullptr);
@@ -298,4 +294,19 @@ TEST_F(MainWindowTest, AQuitWhileMaximisedKeepsTheStoredBounds) {
     EXPECT_EQ(ini.ReadInteger("PosSize", "Height", -1), 400);
     EXPECT_EQ(ini.ReadInteger("PosSize", "Width", -1), 800);
     EXPECT_EQ(ini.ReadInteger("PosSize", "TreeWidth", -1), 190);
+}
+
+// Maximised, the window is as wide as the screen: the stored tree width is
+// kept up to that, not cut to the designed width.
+TEST_F(MainWindowTest, AMaximisedWindowKeepsATreeWiderThanTheDesignedWindow) {
+    WriteFile(options, "[PosSize]\r\nWindowState=2\r\nTreeWidth=900\r\n");
+    auto form = Start();
+    ASSERT_GT(GetSystemMetrics(SM_CXSCREEN), 1000);
+    form->Show();
+    ASSERT_EQ(form->WindowState(), wsMaximized);
+    EXPECT_EQ(form->TreeView().Width(), 900);
+    WriteFile(options, "[PosSize]\r\nWindowState=1\r\nTreeWidth=900\r\n");
+    form.reset();
+    form = Start();
+    EXPECT_EQ(form->TreeView().Width(), 700); // the designed 740 less the room kept
 }

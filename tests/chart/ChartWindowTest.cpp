@@ -1,26 +1,12 @@
 #include "chart/demo/DemoCharts.h"
 
+#include "support/HostWindow.h"
 #include "toolkit/Application.h"
 #include "toolkit/Conversions.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-// A top-level window holding the day chart, as the main window will.
-class THostWindow : public TControl {
-public:
-    THostWindow() : TControl(nullptr) {
-        SetBounds(40, 40, 800, 400);
-        Handle();
-    }
-    ~THostWindow() override { DestroyComponents(); }
-
-protected:
-    void CreateParams(TCreateParams& params) override {
-        params.style = WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN;
-    }
-};
 
 class ChartWindowTest : public ::testing::Test {
 protected:
@@ -41,7 +27,7 @@ protected:
     }
 
     RecordingMessageSink sink;
-    THostWindow host;
+    THostWindow host{THostWindow::kOnScreen}; // the pointer is read over it
     TChartDemoForm form;
     DayChart day;
 };
@@ -105,4 +91,29 @@ TEST_F(ChartWindowTest, ALabelHandlerErrorIsShownNotThrownThroughTheWindow) {
     UpdateWindow(day.chart->Handle());
     ASSERT_FALSE(sink.messages.empty());
     EXPECT_EQ(sink.messages[0].text.rfind("'x", 0), 0u);
+}
+
+// A series filled point by point asks for thousands of repaints; the window
+// is marked once, and a request after the paint marks it again.
+TEST_F(ChartWindowTest, RepaintRequestsAfterAPaintAreNeverLost) {
+    HWND window = day.chart->Handle();
+    auto invalid = [&] { return GetUpdateRect(window, nullptr, FALSE) != FALSE; };
+    ASSERT_FALSE(invalid());
+    for (int minute = 0; minute < 1440; ++minute)
+        day.keys2->ReplaceY(minute, minute % 5);
+    EXPECT_TRUE(invalid());
+    UpdateWindow(window);
+    EXPECT_FALSE(invalid());
+    day.keys2->ReplaceY(3, 9);
+    EXPECT_TRUE(invalid());
+    UpdateWindow(window);
+
+    day.chart->Hide();
+    day.keys2->ReplaceY(4, 9);
+    day.chart->Show();
+    UpdateWindow(window);
+    EXPECT_FALSE(invalid());
+    day.keys2->ReplaceY(5, 9);
+    EXPECT_TRUE(invalid());
+    EXPECT_TRUE(sink.messages.empty());
 }

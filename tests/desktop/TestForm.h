@@ -11,7 +11,6 @@
 class TestForm : public TComponent, public TFormWindow {
 public:
     TestForm() = default;
-    ~TestForm() override { DestroyComponents(); }
 
     HWND Handle() override;
     bool HasWindow() const { return bool(window_); }

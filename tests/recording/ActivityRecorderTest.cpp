@@ -142,3 +142,51 @@ TEST_F(ActivityRecorderTest, AFileHeldForAFewTicksLosesAndDoublesNothing) {
     EXPECT_EQ(ReadFile(TodayFile()),
               DayText({{601, "10:0:0"}, {602, "20:0:0"}, {603, "30:0:0"}, {604, "1:0:0"}}));
 }
+
+// The last minutes of a day that a held file kept out of it reach the file
+// at midnight, before the store moves on to the new day.
+TEST_F(ActivityRecorderTest, MidnightSavesTheMinutesTheDaysFileMissedFirst) {
+    {
+        FileHandle lock = Hold(TodayFile());
+        Keys(7);
+        EXPECT_THROW(TickAt(23, 59), Exception);
+    }
+    Keys(4);
+    TickAt(0, 0, {2026, 12, 10});
+    EXPECT_EQ(ReadFile(TodayFile()), DayText({{1439, "7:0:0"}}));
+    EXPECT_EQ(ReadFile(historyDir + "26-12-10.dat"), DayText({{0, "4:0:0"}}));
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+// Still held at midnight: the error is shown and the new day begins.
+TEST_F(ActivityRecorderTest, AMidnightSaveThatFailsIsShownAndTheNewDayBegins) {
+    FileHandle lock = Hold(TodayFile());
+    Keys(7);
+    EXPECT_THROW(TickAt(23, 59), Exception);
+    Keys(4);
+    TickAt(0, 0, {2026, 12, 10});
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_THAT(messages.messages[0].text, ::testing::HasSubstr("26-12-09.dat"));
+    messages.messages.clear();
+    EXPECT_EQ(log.StoreDate(), (Date{2026, 12, 10}));
+    EXPECT_EQ(ReadFile(historyDir + "26-12-10.dat"), DayText({{0, "4:0:0"}}));
+}
+
+// A locked workstation or the secure desktop: the pointer cannot be read.
+// Such a poll counts no jump to the corner and back.
+TEST_F(ActivityRecorderTest, APollThatCannotReadThePointerCountsNothing) {
+    std::vector<std::optional<ScreenPoint>> reads = {ScreenPoint{100, 100}, std::nullopt,
+                                                     std::nullopt, ScreenPoint{103, 104}};
+    size_t next = 0;
+    ActivityRecorder polled{
+        log, clock, 96, ActivityRecorder::Hooks{nullptr, nullptr, [&] { return reads[next++]; }}};
+    polled.SetLastCursorPos({100, 100});
+    for (size_t i = 0; i < reads.size(); ++i) {
+        polled.PollPointer();
+        if (i == 2) {
+            EXPECT_EQ(polled.LastCursorPos(), (ScreenPoint{100, 100}));
+        }
+    }
+    EXPECT_EQ(polled.MouseTravel(), 5u);
+    EXPECT_EQ(polled.LastCursorPos(), (ScreenPoint{103, 104}));
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "recording/DayLog.h"
+#include "support/DayText.h"
 #include "support/TempFolder.h"
 #include "toolkit/Application.h"
 #include "toolkit/Files.h"
@@ -29,25 +30,11 @@ protected:
         return texts;
     }
 
-    // Holds a file open without sharing, as a backup tool or scanner might.
-    static FileHandle Hold(const std::string& path) {
-        return FileHandle(
-            CreateFileW(Widen(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-    }
-
     static std::string Lines(const std::vector<std::string>& lines) {
         std::string text;
         for (const auto& l : lines)
             text += l + "\r\n";
         return text;
-    }
-
-    // 1440 "0:0:0" lines with a few set.
-    static std::string DayText(const std::vector<std::pair<int, std::string>>& set, int n = 1440) {
-        std::vector<std::string> lines(size_t(n), "0:0:0");
-        for (const auto& [minute, line] : set)
-            lines[size_t(minute)] = line;
-        return Lines(lines);
     }
 
     TempFolder root;

@@ -200,11 +200,19 @@ TEST_F(DayLogFixture, AReadOnlyDayFileGivesTheErrorAndLosesNothing) {
     EXPECT_EQ(ReadFile(TodayFile()), DayText({{700, "2:2:0"}}));
 }
 
-TEST_F(DayLogFixture, ATemporaryFileLeftByACrashIsRemovedAtStart) {
+TEST_F(DayLogFixture, ATemporaryFileLeftByACrashIsRemovedByTheFirstSave) {
     WriteFile(TempFileNameFor(TodayFile()), "half");
     WriteFile(TempFileNameFor(historyDir + "26-12-01.dat"), "old");
     WriteFile(historyDir + "notes.txt", "mine");
-    log.LoadTodayFile();
+    log.LoadTodayFile(); // no file yet: it is created, by a save
+    EXPECT_THAT(ListFolder(historyDir, "*"), ElementsAre("26-12-09.dat", "notes.txt"));
+
+    TChartSeries k, m, c;
+    DayLog next(DayLog::Store{k, m, c}, clock, historyDir);
+    WriteFile(TempFileNameFor(TodayFile()), "half");
+    next.LoadTodayFile(); // the file is there: loading reads, nothing more
+    EXPECT_TRUE(FileExists(TempFileNameFor(TodayFile())));
+    next.SaveDayFile();
     EXPECT_THAT(ListFolder(historyDir, "*"), ElementsAre("26-12-09.dat", "notes.txt"));
 }
 
@@ -226,6 +234,9 @@ TEST_F(DayLogFixture, ClearDayStoreZeroesEveryMinuteAndTheSpan) {
     EXPECT_EQ(keys.XAt(480), 480);
     EXPECT_EQ(log.Span().first, 0);
     EXPECT_EQ(log.Span().last, 0);
+    caption = "Keys pressed, count per minute [09:41 - 57]";
+    log.ActiveSpanCaption(); // no span to show: the hint alone
+    EXPECT_EQ(caption, "Hours");
 }
 
 TEST_F(DayLogFixture, BeginningADayThatHasAFileTakesItsRecords) {

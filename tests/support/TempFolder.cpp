@@ -69,3 +69,8 @@ void WriteFile(const std::string& path, const std::string& bytes) {
 std::string ReadFile(const std::string& path) {
     return ReadFileBytes(path);
 }
+
+FileHandle Hold(const std::string& path) {
+    return FileHandle(
+        CreateFileW(Widen(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/Handle.h"
+
 #include <string>
 
 // A fresh folder under the system's temporary folder, removed with its
@@ -25,3 +27,5 @@ private:
 // Test helpers for whole files.
 void WriteFile(const std::string& path, const std::string& bytes);
 std::string ReadFile(const std::string& path);
+// Holds a file open without sharing, as a backup tool or scanner might.
+FileHandle Hold(const std::string& path);

@@ -16,7 +16,6 @@ public:
         SetBounds(100, 100, 400, 300);
         Handle();
     }
-    ~TTestWindow() override { DestroyComponents(); }
 
 protected:
     void CreateParams(TCreateParams& params) override {

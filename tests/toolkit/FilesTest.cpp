@@ -56,6 +56,20 @@ TEST(Files, OpenAndCreateErrorsNameThePathAndTheReason) {
     }
 }
 
+TEST(Files, ReadIfPresentIsNothingOnlyForAFileThatIsNotThere) {
+    TempFolder dir;
+    WriteFileBytes(dir / "x.dat", "1:2:3\r\n");
+    EXPECT_EQ(ReadFileIfPresent(dir / "x.dat"), "1:2:3\r\n");
+    EXPECT_EQ(ReadFileIfPresent(dir / "y.dat"), std::nullopt);
+    EXPECT_EQ(ReadFileIfPresent(dir / "none\\y.dat"), std::nullopt);
+    CreateDirectoryW(Widen(dir / "z.dat").c_str(), nullptr);
+    EXPECT_THROW((void)ReadFileIfPresent(dir / "z.dat"), Exception); // a folder is no file
+    FileHandle lock(CreateFileW(Widen(dir / "x.dat").c_str(), GENERIC_READ, 0, nullptr,
+                                OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(lock);
+    EXPECT_THROW((void)ReadFileIfPresent(dir / "x.dat"), Exception);
+}
+
 TEST(Files, ALockedFileCannotBeRead) {
     TempFolder dir;
     WriteFileBytes(dir / "l.dat", "1:1:1\r\n");
@@ -76,4 +90,41 @@ TEST(ListFolder, ListsMatchesInNameOrderWithEveryAttribute) {
     EXPECT_THAT(ListFolder(dir.Path(), "*.dat"),
                 ElementsAre("26-11-30.dat", "26-12-01.dat", "26-12-08.dat", "27-01-01.dat"));
     EXPECT_THAT(ListFolder(dir / "missing\\", "*.dat"), ElementsAre());
+}
+
+// The file system matches "*.dat" against generated short names too
+// ("26-12-08.data" is 26-1~0NE.DAT): only the names themselves count.
+TEST(ListFolder, NamesOnlyTheirShortNamesMatchAreLeftOut) {
+    TempFolder dir;
+    for (const char* name : {"26-12-08.data", "abcdefghij.dat", "26-12-08.DAT.tmp", "X.DAT"})
+        WriteFileBytes(dir / name, "");
+    EXPECT_THAT(ListFolder(dir.Path(), "*.dat"), ElementsAre("X.DAT", "abcdefghij.dat"));
+    EXPECT_THAT(ListFolder(dir.Path(), "*.DA?"), ElementsAre("X.DAT", "abcdefghij.dat"));
+    EXPECT_THAT(ListFolder(dir.Path(), "26-12-*.dat"), ElementsAre());
+}
+
+TEST(NameMatches, StarsQuestionMarksAndCase) {
+    struct Case {
+        const wchar_t* name;
+        const wchar_t* pattern;
+        bool matches;
+    } cases[] = {
+        {L"26-12-08.dat", L"*.dat", true},
+        {L"26-12-08.DAT", L"*.dat", true},
+        {L"26-12-08.data", L"*.dat", false},
+        {L"26-12-08.dat.tmp", L"*.dat", false},
+        {L"26-12-08.dat", L"26-12-*.dat", true},
+        {L"26-12-8.dat", L"26-12-*.dat", true},
+        {L"26-11-08.dat", L"26-12-*.dat", false},
+        {L"a.dat.dat", L"*.dat", true},
+        {L"x", L"?", true},
+        {L"", L"?", false},
+        {L"anything", L"*", true},
+        {L"", L"*", true},
+        {L"26-12-08.dat", L"26-12-08.dat", true},
+        {L"26-12-08.dat", L"26-12-09.dat", false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(NameMatches(c.name, c.pattern), c.matches)
+            << Narrow(c.name) << " ~ " << Narrow(c.pattern);
 }

@@ -1,5 +1,6 @@
 #include "UiTest.h"
 
+#include "toolkit/Exception.h"
 #include "toolkit/PopupMenu.h"
 
 namespace {
@@ -114,6 +115,47 @@ TEST_F(PopupMenuTest, PopupRaisesOnPopupFirstAndAClickRunsTheItem) {
     EXPECT_EQ(Items(menu->Handle()).size(), 7u); // OnPopup showed one more item
     form.Find<TMenuItem>("pClose").Click();
     EXPECT_EQ(events.back(), "pClose");
+}
+
+TEST_F(PopupMenuTest, OneItemIsTheDefaultAtATime) {
+    auto defaults = [&] {
+        std::vector<std::string> names;
+        for (int i = 0; i < menu->Count(); ++i)
+            if (menu->Item(i).Default())
+                names.push_back(menu->Item(i).Name());
+        return names;
+    };
+    EXPECT_EQ(defaults(), std::vector<std::string>{"pHideStat"});
+    form.Find<TMenuItem>("pShowStat").SetDefault(true);
+    EXPECT_EQ(defaults(), std::vector<std::string>{"pShowStat"});
+    form.Find<TMenuItem>("pShowStat").SetDefault(false);
+    EXPECT_TRUE(defaults().empty());
+    form.Find<TMenuItem>("pHideStat").SetDefault(true);
+    EXPECT_EQ(defaults(), std::vector<std::string>{"pHideStat"});
+    int marked = 0;
+    for (const ItemInfo& item : Items(menu->Handle()))
+        marked += (item.state & MFS_DEFAULT) ? 1 : 0;
+    EXPECT_EQ(marked, 1);
+
+    // An item that comes marked takes the mark from the others.
+    TMenuItem& extra = form.Make<TMenuItem>();
+    extra.SetDefault(true);
+    menu->Add(extra);
+    EXPECT_EQ(defaults().size(), 1u);
+    EXPECT_TRUE(extra.Default());
+}
+
+TEST_F(PopupMenuTest, AnErrorInAMenuEventGoesToTheErrorBox) {
+    TMenuItem& about = form.Find<TMenuItem>("pAbout");
+    about.SetOnClick([](TComponent&) { throw Exception("About failed"); });
+    about.Click();
+    menu->SetOnPopup([](TComponent&) { throw Exception("Popup failed"); });
+    SetTimer(nullptr, 0, 100, &CloseMenu);
+    menu->Popup(100, 100); // the menu still opens
+    ASSERT_EQ(sink.messages.size(), 2u);
+    EXPECT_EQ(sink.messages[0].text, "About failed");
+    EXPECT_EQ(sink.messages[1].text, "Popup failed");
+    EXPECT_EQ(sink.messages[1].caption, "Ostrelle");
 }
 
 TEST(ShortCutToText, NamesModifiersAndKeys) {

@@ -122,6 +122,28 @@ end)");
     r = RectInParent(hwnd);
     EXPECT_EQ(r.bottom, 200 - 10);
     EXPECT_NEAR((r.left + r.right) / 2.0, 150, 1);
+
+    // A readout longer than the box widens it about its centre; a short one
+    // brings the designed width back.
+    form.SetClientSize(800, 500);
+    text.SetCaption("Keys pressed, count per day [2026.12.08 (Tue) - 1 234 567] and then some");
+    r = RectInParent(hwnd);
+    EXPECT_GT(r.right - r.left, 281);
+    EXPECT_NEAR((r.left + r.right) / 2.0, 400, 1);
+    SIZE size{};
+    HDC dc = GetDC(hwnd);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
+    const std::wstring caption = WindowText(hwnd);
+    GetTextExtentPoint32W(dc, caption.c_str(), int(caption.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(hwnd, dc);
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    EXPECT_GE(client.right, size.cx);
+    text.SetCaption("Hours");
+    r = RectInParent(hwnd);
+    EXPECT_EQ(r.right - r.left, 281);
+    EXPECT_NEAR((r.left + r.right) / 2.0, 400, 1);
 }
 
 TEST_F(UiTest, TheSplitterResizesTheControlBesideIt) {

@@ -22,6 +22,29 @@ TEST(TTimer, RaisesItsEventOnTheMessageLoopWhileEnabled) {
     EXPECT_EQ(ticks, seen);
 }
 
+// A timer fires late, never more than a tick of the system clock early: the
+// first tick after a restart at 1000 ms cannot come within 900 ms. Without
+// the restart it would come about 800 ms after it.
+TEST(TTimer, RestartCountsThePeriodFromNow) {
+    TTimer timer;
+    timer.SetInterval(1000);
+    DWORD firstTick = 0;
+    timer.SetOnTimer([&](TTimer&) {
+        if (!firstTick)
+            firstTick = GetTickCount();
+    });
+    const DWORD started = GetTickCount();
+    PumpUntil([&] { return GetTickCount() - started >= 200; }, 1000);
+    ASSERT_EQ(firstTick, 0u);
+    // The same interval and state again change nothing; a restart does.
+    timer.SetInterval(1000);
+    timer.SetEnabled(true);
+    const DWORD restarted = GetTickCount();
+    timer.Restart();
+    ASSERT_TRUE(PumpUntil([&] { return firstTick != 0; }, 3000));
+    EXPECT_GE(firstTick - restarted, 900u);
+}
+
 TEST(TTimer, AnErrorInTheEventGoesToTheErrorBoxAndTheTimerGoesOn) {
     RecordingMessageSink sink;
     Application().SetMessageSink(&sink);

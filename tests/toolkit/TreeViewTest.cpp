@@ -96,7 +96,7 @@ TEST_F(TreeViewTest, NodesAreItemsInTheOrderTheyWereAdded) {
     day.SetImageIndex(2);
     day.SetSelectedIndex(2);
     tree->AddChild(november, "2026-11-30");
-    tree->AddChild(december, "2026-12-01");
+    TTreeNode& first1 = tree->AddChild(december, "2026-12-01", 1, 1);
 
     HWND hwnd = tree->Handle();
     EXPECT_EQ(SendMessageW(hwnd, TVM_GETCOUNT, 0, 0), 5);
@@ -108,7 +108,10 @@ TEST_F(TreeViewTest, NodesAreItemsInTheOrderTheyWereAdded) {
     EXPECT_EQ(ItemText(hwnd, child, &image, &selected), L"2026-12-08");
     EXPECT_EQ(image, 2);
     EXPECT_EQ(selected, 2);
-    EXPECT_EQ(ItemText(hwnd, Next(hwnd, TVGN_NEXT, child)), L"2026-12-01");
+    EXPECT_EQ(ItemText(hwnd, Next(hwnd, TVGN_NEXT, child), &image, &selected), L"2026-12-01");
+    EXPECT_EQ(image, 1); // given as it was added
+    EXPECT_EQ(selected, 1);
+    EXPECT_EQ(first1.ImageIndex(), 1);
 
     std::vector<std::string> order;
     for (TTreeNode* node : tree->Nodes())
@@ -123,8 +126,11 @@ TEST_F(TreeViewTest, ExpandingOneLevelAndSelectingRaiseTheChange) {
     TTreeNode& month = tree->AddRoot("2026.December");
     TTreeNode& day = tree->AddChild(month, "2026-12-08");
     tree->AddChild(day, "deeper");
+    month.Expand(true);
+    ASSERT_TRUE(day.Expanded());
     tree->FullCollapse();
     EXPECT_FALSE(month.Expanded());
+    EXPECT_FALSE(day.Expanded());
     month.Expand(false);
     EXPECT_TRUE(month.Expanded());
     EXPECT_FALSE(day.Expanded());
@@ -164,4 +170,22 @@ TEST_F(TreeViewTest, ClearingRemovesEveryNodeWithoutAChangeEvent) {
     EXPECT_EQ(tree->RootCount(), 0);
     EXPECT_EQ(tree->Selected(), nullptr);
     EXPECT_TRUE(tree->Nodes().empty());
+}
+
+// The platform tree answers the hint window's question about the form of
+// its notifications for its parent; the hint text must still arrive.
+TEST_F(TreeViewTest, TheHintReachesTheHintWindow) {
+    tree->SetHint("Total keys pressed: 1 234; Total mouse: 1234,50 m");
+    HWND hwnd = tree->Handle();
+    EXPECT_EQ(SendMessageW(hwnd, WM_NOTIFYFORMAT,
+                           reinterpret_cast<WPARAM>(Application().HintWindow()), NF_QUERY),
+              NFR_UNICODE);
+    TOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.hwnd = hwnd;
+    tool.uId = reinterpret_cast<UINT_PTR>(hwnd);
+    wchar_t text[128] = {};
+    tool.lpszText = text;
+    SendMessageW(Application().HintWindow(), TTM_GETTEXTW, 128, reinterpret_cast<LPARAM>(&tool));
+    EXPECT_STREQ(text, L"Total keys pressed: 1 234; Total mouse: 1234,50 m");
 }

@@ -13,7 +13,6 @@
 class TTestForm : public TForm {
 public:
     explicit TTestForm(TComponent* owner = nullptr) : TForm(owner) {}
-    ~TTestForm() override { DestroyComponents(); }
     template <typename T> T& Find(const std::string& name) {
         auto* found = dynamic_cast<T*>(FindComponent(name));
         if (!found)

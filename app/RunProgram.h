@@ -1,0 +1,15 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+// Runs Tallyvane from its folder: the application titled "Ostrelle", the main
+// window and the About dialog, and the message loop until a confirmed quit.
+// Returns the program's exit code (see RunProgram).
+int RunTallyvane(const std::string& programFolder);
+
+// Runs a program under the application's title. An error that escapes it
+// (the main window could not be made: ostrelle.dll missing or broken, a
+// resource that does not load) is shown in the standard error box, and the
+// exit code is 1; otherwise 0.
+int RunProgram(const std::function<void()>& program);

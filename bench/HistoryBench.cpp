@@ -1,0 +1,227 @@
+#include "HistoryBench.h"
+
+#include "Stopwatch.h"
+#include "chart/demo/DemoCharts.h"
+#include "history/HistoryTree.h"
+#include "history/HistoryViews.h"
+#include "recording/DayLog.h"
+#include "toolkit/Application.h"
+#include "toolkit/Files.h"
+#include "toolkit/StdControls.h"
+#include "toolkit/Text.h"
+#include "toolkit/TreeView.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+std::string BenchFolder(const char* name) {
+    wchar_t base[MAX_PATH];
+    GetTempPathW(MAX_PATH, base);
+    std::string folder = Narrow(base) + name + "\\";
+    CreateDirectoryW(Widen(folder).c_str(), nullptr);
+    return folder;
+}
+
+void RemoveFolder(const std::string& folder) {
+    for (const std::string& name : ListFolder(folder, "*"))
+        DeleteFileIfPresent(folder + name);
+    RemoveDirectoryW(Widen(folder).c_str());
+}
+
+// A busy day: every minute of working hours has keys and travel.
+std::string BusyDay(int seed) {
+    std::vector<MinuteRecord> records(kMinutesPerDay);
+    for (int m = 480; m < 1080; ++m)
+        records[size_t(m)] = {40 + (m + seed) % 97, 3 + (m * seed) % 31, 0};
+    return FormatDayFile(records);
+}
+
+// The main window's history side, as the tests build it: never shown, so
+// nothing is painted unless asked.
+class THost : public TControl {
+public:
+    THost() : TControl(nullptr) {
+        SetBounds(0, 0, 900, 400);
+        Handle();
+    }
+    ~THost() override { DestroyComponents(); }
+
+protected:
+    void CreateParams(TCreateParams& params) override { params.style = WS_POPUP | WS_CLIPCHILDREN; }
+};
+
+struct HistorySide {
+    explicit HistorySide(const std::string& historyDir)
+        : dayLog(DayLog::Store{*charts.day.keys2, *charts.day.mouse2, *charts.day.cpu1}, clock,
+                 historyDir,
+                 DayLog::Caption{[this] { return dayCaption.Hint(); },
+                                 [this](const std::string& t) { dayCaption.SetCaption(t); }}) {
+        for (TChart* chart : {charts.day.chart, charts.month.chart}) {
+            chart->SetParent(&host);
+            chart->SetBounds(153, 0, 740, 360);
+        }
+        tree.SetBounds(0, 0, 150, 360);
+        dayCaption.SetHint("Hours");
+        views = std::make_unique<HistoryViews>(form, dayLog, clock);
+        tree.SetOnChange([this](TComponent&, TTreeNode*) { views->SelectionChanged(); });
+    }
+
+    template <typename T> T& Make(const std::string& name, TControl& parent) {
+        T& control = form.Make<T>();
+        control.SetName(name);
+        control.SetParent(&parent);
+        return control;
+    }
+
+    FixedClock clock{LocalTime{{2026, 12, 31}, 12, 0, 0, 0}};
+    THost host;
+    TChartDemoForm form;
+    DemoCharts charts = LoadDemoCharts(form);
+    TTreeView& tree = Make<TTreeView>("TreeView", host);
+    TStaticText& dayCaption = Make<TStaticText>("stlblBottomText", *charts.day.chart);
+    TStaticText& monthCaption = Make<TStaticText>("stlblBottomTextMont", *charts.month.chart);
+    TSpeedButton& zoomIn = Make<TSpeedButton>("sbtnZoomIn", *charts.day.chart);
+    TSpeedButton& zoomOut = Make<TSpeedButton>("sbtnZoomOut", *charts.day.chart);
+    DayLog dayLog;
+    std::unique_ptr<HistoryViews> views;
+};
+
+TTreeNode& NodeOf(TTreeView& tree, const std::string& label) {
+    for (TTreeNode* node : tree.Nodes())
+        if (node->Text() == label)
+            return *node;
+    throw Exception("no node " + label);
+}
+
+void MonthAndDayViews(const std::string& folder) {
+    // Two months of 31 busy days each, and nothing else.
+    std::vector<std::string> december, january;
+    for (int d = 1; d <= 31; ++d) {
+        december.push_back(folder + Format("26-12-%02d.dat", d));
+        january.push_back(folder + Format("27-01-%02d.dat", d));
+        WriteFileBytes(december.back(), BusyDay(d));
+        WriteFileBytes(january.back(), BusyDay(d + 31));
+    }
+    HistorySide side(folder);
+    side.dayLog.LoadTodayFile();
+    BuildHistoryTree(side.tree, folder, side.clock);
+    std::printf("history: 62 day files of %zu bytes, 1440 lines\n", BusyDay(1).size());
+
+    auto rawMonth = [&] {
+        for (const std::string& path : december)
+            (void)ReadFileBytes(path);
+    };
+    auto [month, monthFloor] = MedianMicroseconds(
+        31, [&] { side.views->Month().Show("2026.December"); }, rawMonth);
+    Report("month chart, 31 day files (no paint)", month, "raw read of the 31 files", monthFloor);
+
+    // The hint reads a node only when the pointer arrives from another one:
+    // each move goes to the other month.
+    side.tree.FullCollapse(); // both months in sight
+    const TRect decemberRect = NodeOf(side.tree, "2026.December").DisplayRect();
+    const TRect januaryRect = NodeOf(side.tree, "2027.January").DisplayRect();
+    bool toDecember = true;
+    auto [hint, hintFloor] = MedianMicroseconds(
+        31,
+        [&] {
+            const TRect& r = toDecember ? decemberRect : januaryRect;
+            side.views->Hint().MouseMove(r.left + 2, r.top + 2);
+            toDecember = !toDecember;
+        },
+        rawMonth);
+    Report("tree hint of a month, 31 day files", hint, "raw read of the 31 files", hintFloor);
+
+    // A past day, read anew at every selection.
+    TTreeNode& day = NodeOf(side.tree, "2026-12-15");
+    auto [past, pastFloor] = MedianMicroseconds(
+        101, [&] { side.views->Day().Show(day); }, [&] { (void)ReadFileBytes(december[14]); });
+    Report("past day's chart (no paint)", past, "raw read of the file", pastFloor);
+}
+
+// One move over the day chart with its ten series filled for the whole day
+// (two of them on view), against one paint of that chart at 740 x 360.
+void ChartReadout(const std::string& folder) {
+    HistorySide side(folder);
+    DayChart& day = side.charts.day;
+    FillDayActivity(day, 2026);
+    for (TChartSeries* series :
+         std::initializer_list<TChartSeries*>{day.keys1, day.mouse1, day.reserved, day.cpu2,
+                                              day.readKeys, day.readMouse, day.readCpu})
+        for (int minute = 0; minute < kMinutesPerDay; ++minute)
+            series->AddPoint(minute, minute % 13);
+    day.chart->SetBounds(153, 0, 740, 360);
+    day.chart->PaintBuffer();
+    const TPoint over = {(day.mouse2->PixelOf(600).x + day.mouse2->PixelOf(601).x) / 2,
+                         day.chart->PlotRect().bottom - 1};
+    const TPoint screen = day.chart->ClientToScreen(over);
+    SetCursorPos(screen.x, screen.y);
+    auto [readout, paint] = MedianMicroseconds(
+        41, [&] { side.views->Readouts().DayChartMouseMove(); }, [&] { day.chart->PaintBuffer(); });
+    Report("day chart readout, 10 series", readout, "one paint of the chart 740x360", paint);
+    std::printf("  (the readout wrote: %s)\n", side.dayCaption.Caption().c_str());
+}
+
+// Ten years of day files: the tree against a plain listing of the folder.
+void TenYearsTree(const std::string& folder) {
+    Date date{2017, 1, 1};
+    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    for (int n = 0; n < 3650; ++n) {
+        WriteFileBytes(folder + Format("%02d-%02d-%02d.dat", date.year % 100, date.month, date.day),
+                       "");
+        const bool leap = date.year % 4 == 0;
+        if (++date.day > days[date.month - 1] + (date.month == 2 && leap ? 1 : 0)) {
+            date.day = 1;
+            if (++date.month > 12) {
+                date.month = 1;
+                ++date.year;
+            }
+        }
+    }
+    FixedClock clock(LocalTime{{2026, 12, 15}, 12, 0, 0, 0});
+    auto plainListing = [&] {
+        WIN32_FIND_DATAW found;
+        HANDLE find = FindFirstFileW(Widen(folder + "*.dat").c_str(), &found);
+        int n = 0;
+        if (find != INVALID_HANDLE_VALUE) {
+            while (FindNextFileW(find, &found))
+                ++n;
+            FindClose(find);
+        }
+        return n;
+    };
+    // Start-up builds the tree once, into an empty control: each run gets a
+    // new one.
+    std::vector<double> builds, listings;
+    size_t nodes = 0;
+    for (int run = 0; run < 5; ++run) {
+        THost host;
+        TComponent owner;
+        TTreeView& tree = owner.Make<TTreeView>();
+        tree.SetParent(&host);
+        builds.push_back(MicrosecondsEach(1, [&] { BuildHistoryTree(tree, folder, clock); }));
+        listings.push_back(MicrosecondsEach(1, plainListing));
+        nodes = tree.Nodes().size();
+    }
+    std::sort(builds.begin(), builds.end());
+    std::sort(listings.begin(), listings.end());
+    Report("history tree, 3650 day files", builds[2], "plain listing of the folder", listings[2]);
+    std::printf("  (%zu nodes)\n", nodes);
+}
+} // namespace
+
+void RunHistoryBench() {
+    Application().SetTitle("Tallyvane benchmarks");
+    const std::string views = BenchFolder("tallyvane-bench-views");
+    MonthAndDayViews(views);
+    RemoveFolder(views);
+
+    const std::string readout = BenchFolder("tallyvane-bench-readout");
+    ChartReadout(readout);
+    RemoveFolder(readout);
+
+    const std::string years = BenchFolder("tallyvane-bench-years");
+    TenYearsTree(years);
+    RemoveFolder(years);
+}

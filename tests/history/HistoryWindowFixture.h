@@ -1,0 +1,142 @@
+#pragma once
+
+#include "chart/demo/DemoCharts.h"
+#include "history/HistoryTree.h"
+#include "history/HistoryViews.h"
+#include "recording/DayLog.h"
+#include "support/DayText.h"
+#include "support/HostWindow.h"
+#include "support/TempFolder.h"
+#include "toolkit/Application.h"
+#include "toolkit/Handle.h"
+#include "toolkit/StdControls.h"
+#include "toolkit/Text.h"
+#include "toolkit/TreeView.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+// The history side of the main window in a window of its own: the tree, both
+// charts as designed, the captions under them and the zoom buttons, with the
+// names the main window's form description gives them; today's day log over
+// the day store; a set clock on 8 December 2026, a history folder of its own
+// and a sink in place of message boxes. The events are bound as the form
+// description binds them, except that the chart readouts take the point of
+// the mouse message rather than the screen's pointer, which other tests may
+// be moving. The window is never shown: the controls work the same.
+class HistoryWindowTest : public ::testing::Test {
+protected:
+    HistoryWindowTest() {
+        CreateDirectoryW(Widen(history).c_str(), nullptr);
+        Application().SetTitle("Ostrelle");
+        Application().SetMessageSink(&messages);
+        Application().SetHintHidePause(10000);
+        Bind();
+    }
+    ~HistoryWindowTest() override { Application().SetMessageSink(nullptr); }
+
+    // Start-up from today's file on: the day store, the tree and its
+    // selection of the current month.
+    void Start() {
+        dayLog.LoadTodayFile();
+        BuildHistoryTree(tree, history, clock);
+        Paint();
+    }
+
+    // What a paint leaves behind is what the hit test reads.
+    void Paint() {
+        dayChart.PaintBuffer();
+        monthChart.PaintBuffer();
+    }
+
+    TTreeNode& Node(const std::string& label) {
+        for (TTreeNode* node : tree.Nodes())
+            if (node->Text() == label)
+                return *node;
+        throw std::runtime_error("no node " + label);
+    }
+    void Select(const std::string& label) {
+        tree.SetSelected(&Node(label));
+        Paint();
+    }
+
+    // A client point inside a node's label.
+    TPoint PointOn(const std::string& label) {
+        const TRect r = Node(label).DisplayRect();
+        return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    }
+
+    std::vector<std::string> Messages() const {
+        std::vector<std::string> texts;
+        for (const auto& m : messages.messages)
+            texts.push_back(m.text);
+        return texts;
+    }
+
+    template <typename T> T& Make(const std::string& name, TControl& parent) {
+        T& control = form.Make<T>();
+        control.SetName(name);
+        control.SetParent(&parent);
+        return control;
+    }
+
+    TempFolder root;
+    std::string history = root / "history\\";
+    FixedClock clock{LocalTime{{2026, 12, 8}, 10, 0, 30, 0}};
+    RecordingMessageSink messages;
+    THostWindow host{THostWindow::kHidden, TRect::FromBounds(40, 40, 900, 400)};
+    TChartDemoForm form;
+    DemoCharts charts = LoadDemoCharts(form);
+    TChart& dayChart = *charts.day.chart;
+    TChart& monthChart = *charts.month.chart;
+    TTreeView& tree = Make<TTreeView>("TreeView", host);
+    TStaticText& dayCaption = Make<TStaticText>("stlblBottomText", dayChart);
+    TStaticText& monthCaption = Make<TStaticText>("stlblBottomTextMont", monthChart);
+    TSpeedButton& zoomIn = Make<TSpeedButton>("sbtnZoomIn", dayChart);
+    TSpeedButton& zoomOut = Make<TSpeedButton>("sbtnZoomOut", dayChart);
+    DayLog dayLog{
+        DayLog::Store{*charts.day.keys2, *charts.day.mouse2, *charts.day.cpu1}, clock, history,
+        DayLog::Caption{[this] { return dayCaption.Hint(); },
+                        [this](const std::string& text) { dayCaption.SetCaption(text); }}};
+    HistoryViews views{form, dayLog, clock};
+
+private:
+    void Bind() {
+        tree.SetBounds(0, 0, 150, 360);
+        tree.SetReadOnly(true);
+        tree.SetHideSelection(false);
+        tree.SetShowHint(true);
+        for (TChart* chart : {&dayChart, &monthChart}) {
+            chart->SetParent(&host);
+            chart->SetBounds(153, 0, 740, 360);
+        }
+        dayChart.Hide();
+        dayCaption.SetBounds(230, 330, 281, 17);
+        dayCaption.SetHint("Hours");
+        dayCaption.SetCaption("Hours");
+        monthCaption.SetBounds(230, 330, 281, 17);
+        monthCaption.SetCaption("Days");
+        zoomIn.SetBounds(660, 4, 23, 22);
+        zoomOut.SetBounds(683, 4, 23, 22);
+
+        tree.SetOnChange([this](TComponent&, TTreeNode*) { views.SelectionChanged(); });
+        tree.SetOnMouseMove(
+            [this](TComponent&, TShiftState, int x, int y) { views.Hint().MouseMove(x, y); });
+        dayChart.SetOnMouseDown([this](TComponent&, TMouseButton button, TShiftState, int, int) {
+            views.Day().MouseDown(button);
+        });
+        auto mouseUp = [this](TComponent&, TMouseButton button, TShiftState, int, int) {
+            views.Day().MouseUp(button);
+        };
+        dayChart.SetOnMouseUp(mouseUp);
+        monthChart.SetOnMouseUp(mouseUp);
+        dayChart.SetOnMouseMove([this](TComponent&, TShiftState, int x, int y) {
+            views.Readouts().DayReadoutAt({x, y});
+        });
+        monthChart.SetOnMouseMove([this](TComponent&, TShiftState, int x, int y) {
+            views.Readouts().MonthReadoutAt({x, y});
+        });
+    }
+};
