@@ -1,0 +1,1 @@
+"""Bad input and faults."""

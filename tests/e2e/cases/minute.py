@@ -1,0 +1,1 @@
+"""Cases that cross a real minute boundary."""
