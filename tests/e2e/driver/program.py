@@ -30,6 +30,11 @@ class ProgramFolder:
             os.makedirs(self.history)
 
     @property
+    def windows_root(self):
+        """The folder as the program names it, with its trailing backslash."""
+        return windows_path(self.root) + "\\"
+
+    @property
     def exe(self):
         return os.path.join(self.root, "Tallyvane.exe")
 

@@ -8,7 +8,9 @@ namespace {
 constexpr UINT kAnswerTimeoutMs = 2000;
 }
 
-std::string WindowText(HWND window) {
+namespace {
+// Edit controls keep their text themselves; only a message gets it.
+std::string AskedText(HWND window) {
     DWORD_PTR length = 0;
     if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kAnswerTimeoutMs,
                              &length))
@@ -19,6 +21,18 @@ std::string WindowText(HWND window) {
                              SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &copied))
         return {};
     text.resize(std::min<size_t>(copied, length));
+    return Narrow(text);
+}
+} // namespace
+
+// The text the system keeps for a window is read without a message, so a
+// program that is busy (or waits for the window manager while it hides a
+// window) answers at once.
+std::string WindowText(HWND window) {
+    if (WindowClass(window) == "Edit")
+        return AskedText(window);
+    wchar_t text[1024] = {};
+    InternalGetWindowText(window, text, 1024);
     return Narrow(text);
 }
 

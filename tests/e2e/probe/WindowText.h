@@ -4,8 +4,8 @@
 
 #include <string>
 
-// A window's text and class as UTF-8. The text is asked for with a time-out,
-// so that a program that does not answer cannot stall the probe.
+// A window's text and class as UTF-8. Neither waits for the program: a
+// program that does not answer cannot stall the probe.
 std::string WindowText(HWND window);
 std::string WindowClass(HWND window);
 DWORD WindowProcess(HWND window);
