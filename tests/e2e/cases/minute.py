@@ -6,13 +6,16 @@ the same keys and pointer travel, and each shows something else at the tick.
              land under the minute that begins at the boundary;
   locked     today's file is held open without sharing at the boundary: the
              error box, and once the file is released the counts reach it
-             (here by the quit, which saves), none of them twice.
+             (here by the quit, which saves), none of them twice;
+  starting   started (into the tray) just before the keys are typed, with
+             years of history to list: its start-up keeps it busy while the
+             keys come, and still every one of them is counted.
 """
 
 import datetime
 import time
 
-from driver import dayfiles, desktop, poll
+from driver import dayfiles, desktop, ini, poll
 from driver.program import APPLICATION_TITLE
 
 from . import case
@@ -26,9 +29,10 @@ START = (40, 600)
 TURNS = [(1240, 600), (40, 600), (1240, 600)]
 TRAVEL_PIXELS = 3 * 1200
 PIXELS_PER_INCH = 96
-REST_AT_TURN = 0.25
-# What the driving after the decision below needs before the boundary.
-ROOM_NEEDED = 7.0
+REST_AT_TURN = 0.15
+# What starting the programs and the driving need before the boundary.
+ROOM_NEEDED = 8.0
+YEARS_OF_DAYS = 1000  # about a second of start-up
 
 
 def decimetres(pixels):
@@ -39,9 +43,10 @@ def next_boundary(now):
     return now.replace(second=0, microsecond=0) + datetime.timedelta(minutes=1)
 
 
-def modified(path):
-    import os
-    return os.stat(path).st_mtime_ns
+def hook_windows(program):
+    """The keyboard hook component's two hidden windows: the form has been
+    read up to the hook, which is started when its windows are made."""
+    return len([w for w in program.windows() if w["class"] == "TallyvaneMessageWindow"]) >= 2
 
 
 def walk_pointer():
@@ -54,34 +59,43 @@ def walk_pointer():
 @case("minute_boundary")
 def minute_boundary(c):
     require_no_autostart()
-    desktop.move(*START)
     folders = {}
-    for role in ("counting", "locked"):
+    for role in ("counting", "locked", "starting"):
         folders[role] = c.folder("_" + role)
         folders[role].write("history/" + dayfiles.name(EARLIER), EARLIER_DAY)
-    programs = {role: c.start(folder) for role, folder in folders.items()}
-    for program in programs.values():
-        program.wait_for_main_window()
+    for i in range(2, YEARS_OF_DAYS):
+        date = dayfiles.today() - datetime.timedelta(days=i)
+        folders["starting"].write("history/" + dayfiles.name(date), dayfiles.day())
+    # Started in the tray, as at log-on, so that its window does not take
+    # the keys typed into notepad when it shows.
+    folders["starting"].write("options.ini", ini.text(WindowState=0))
+    before = {role: folder.files() for role, folder in folders.items()}
     today = {role: folder.day_path(dayfiles.name(dayfiles.today()))
              for role, folder in folders.items()}
-    before = {role: folder.files() for role, folder in folders.items()}
 
-    # The keys and the path must fall into one minute: with too little of
-    # this one left, its tick passes first.
+    # The programs' start and the driving must fall into one minute: with
+    # too little of this one left, it passes first.
     boundary = next_boundary(datetime.datetime.now())
     if (boundary - datetime.datetime.now()).total_seconds() < ROOM_NEEDED:
-        stamps = {role: modified(path) for role, path in today.items()}
-        poll.until(lambda: all(modified(p) != stamps[r] for r, p in today.items()),
-                   timeout=ROOM_NEEDED + 10, what="the tick of the minute that was too short")
+        poll.until(lambda: datetime.datetime.now() >= boundary, timeout=ROOM_NEEDED + 1,
+                   interval=0.2, what="the end of a minute too short to use")
         boundary += datetime.timedelta(minutes=1)
     minute = dayfiles.minute_of(boundary)
 
+    desktop.move(*START)
+    programs = {role: c.start(folders[role]) for role in ("counting", "locked")}
+    for program in programs.values():
+        program.wait_for_main_window()
     held = c.hold(today["locked"])
     notepad = c.notepad()
     notepad.focus()
+    programs["starting"] = c.start(folders["starting"])
+    poll.until(lambda: hook_windows(programs["starting"]), timeout=20,
+               what="the starting program's keyboard hook")
     desktop.type_text(TYPED)
-    poll.until(lambda: notepad.text() == TYPED, timeout=10, what="the keys in notepad")
+    poll.until(lambda: notepad.text() == TYPED, timeout=20, what="the keys in notepad")
     walk_pointer()
+    poll.until(programs["starting"].tree, timeout=20, what="the starting program's tree")
     assert datetime.datetime.now() < boundary, "the driving did not end before the boundary"
 
     # counting: the record of the minute that begins at the boundary.
@@ -98,13 +112,21 @@ def minute_boundary(c):
     programs["counting"].stop()
     notepad.stop()
 
+    # starting: every key, also those typed while it was busy starting (the
+    # pointer moved while it could not look, so only the keys are compared).
+    lines = poll.until(lambda: (lambda l: l if l[minute] != "0:0:0" else None)(
+        dayfiles.lines(folders["starting"].read(today_path()))), timeout=15,
+        what="the starting program's record")
+    assert lines[minute].split(":")[0] == str(len(TYPED)), lines[minute]
+    programs["starting"].stop()
+
     # locked: the tick could not write, and says so.
     locked = programs["locked"]
     box = locked.wait_for_message_box(timeout=15)
     assert box["caption"] == APPLICATION_TITLE, box
     assert box["text"].startswith('Cannot create file "%shistory\\%s"' % (
         folders["locked"].windows_root, dayfiles.name(dayfiles.today()))), box["text"]
-    assert folders["locked"].read(today_path()) == before["locked"][today_path()]
+    assert folders["locked"].read(today_path()) == dayfiles.day(), "written while held"
     held.release()
     locked.answer(box)
     assert locked.quit() == 0
