@@ -9,8 +9,17 @@ from .start import DESIGNED_SIZE, centred, require_no_autostart
 MOVE_STEP = 8  # pixels per arrow key in the window menu's Move
 
 
-def maximise(program):
+def window_menu(program):
+    """Alt+Space: the window menu's items, by text without the & marks."""
     program.keys("alt+space")
+    menu = poll.until(lambda: program.probe.menus(program.pid), timeout=10,
+                      what="the window menu")[0]
+    return {item["text"].replace("&", "").split("\t")[0]: item for item in menu["items"]}
+
+
+def maximise(program):
+    items = window_menu(program)
+    assert not items["Maximize"]["disabled"] and items["Close"]["default"], items
     program.keys("x")
     return poll.until(lambda: program.main_window()["zoomed"] and program.main_window(),
                       timeout=10, what="the window maximised")

@@ -47,6 +47,8 @@ def first_start(c):
         "  " + dayfiles.day_label(today) + " 2",
     ], tree_lines(program)
     assert visible_captions(program) == ["Days"], visible_captions(program)
+    hints = {tool["text"] for tip in program.probe.tooltips(program.pid) for tool in tip["tools"]}
+    assert {"Zoom in", "Zoom out", "Undo zoom"} <= hints, hints
     assert program.message_boxes() == []
 
     assert sorted(folder.files()) == ["Tallyvane.exe", "history/" + dayfiles.name(today),

@@ -68,6 +68,9 @@ class Probe:
     def wait(self, pid, milliseconds):
         return self.ask("wait", pid, int(milliseconds))
 
+    def idle(self, pid, milliseconds=10000):
+        return self.ask("idle", pid, int(milliseconds))["idle"]
+
     def kill(self, pid):
         return self.ask("kill", pid)
 

@@ -3,11 +3,13 @@
 import os
 import shutil
 import subprocess
+import time
 
 from . import desktop, poll
 from .winpath import windows_path
 
 MAIN_CAPTION = "Tallyvane"
+STEADY = 0.3
 APPLICATION_TITLE = "Ostrelle"
 
 
@@ -152,8 +154,9 @@ class Program:
 
     def wait_for_main_window(self, visible=True, timeout=20, **expected):
         """The main window once it is (in)visible and every expected field
-        (rect=..., zoomed=...) has its value. A window can pass through
-        other states while it is placed, so the state is waited for."""
+        (rect=..., zoomed=...) has its value, and still has when the program
+        has nothing left to handle: a window passes through other states
+        while it is placed, and must not leave the expected one after."""
         last = {}
 
         def ready():
@@ -163,8 +166,23 @@ class Program:
                     main[k] == v for k, v in expected.items()):
                 return main
             return None
+        # Held on every poll for STEADY seconds after the program went idle:
+        # the window system's own answers (Wine's, to the X server) come a
+        # little after the program's last step.
+        since = {}
+
+        def settled():
+            main = ready()
+            if not main:
+                since.clear()
+                return None
+            if not since:
+                if not self.probe.idle(self.pid):
+                    return None
+                since["t"] = time.monotonic()
+            return main if time.monotonic() - since["t"] >= STEADY else None
         try:
-            return poll.until(ready, timeout=timeout, what="the main window")
+            return poll.until(settled, timeout=timeout, what="the main window")
         except poll.Timeout:
             raise poll.Timeout(f"the main window never became visible={visible} {expected}; "
                                f"last seen: {last.get('seen')}")

@@ -17,6 +17,7 @@ void PressButton(const Args& args, Json& out);    // press <hwnd>
 void Foreground(const Args& args, Json& out);     // foreground
 void FindProcesses(const Args& args, Json& out);  // pids <image path or file name>
 void WaitForExit(const Args& args, Json& out);    // wait <pid> <milliseconds>
+void WaitForIdle(const Args& args, Json& out);    // idle <pid> <milliseconds>
 void Terminate(const Args& args, Json& out);      // kill <pid>
 void HoldFile(const Args& args, Json& out);       // hold <path>: until a line on stdin
 

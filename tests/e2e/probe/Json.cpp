@@ -82,6 +82,12 @@ Json& Json::Null() {
     return *this;
 }
 
+Json& Json::Raw(const std::string& json) {
+    Separate();
+    text_ += json;
+    return *this;
+}
+
 Json& Json::Rect(const RECT& rect) {
     BeginArray();
     for (LONG v : {rect.left, rect.top, rect.right, rect.bottom})

@@ -20,7 +20,8 @@ public:
     Json& Int(long long value);
     Json& Bool(bool value);
     Json& Null();
-    Json& Rect(const RECT& rect); // [left, top, right, bottom]
+    Json& Rect(const RECT& rect);       // [left, top, right, bottom]
+    Json& Raw(const std::string& json); // a value already written as JSON
 
     template <typename T> Json& Field(std::string_view key, T value);
 

@@ -1,10 +1,11 @@
 // Popup menus on the screen (the system's menu windows, class #32768) and
-// their items. Menus belong to the window manager, so their items are read
-// directly by handle.
+// their items. The menu window gives its menu's handle; the items are read
+// here where the system allows it, and inside the owning process otherwise
+// (Wine keeps a menu's items with the process that made it).
 #include "Commands.h"
+#include "MenuItems.h"
+#include "RemoteMenuReader.h"
 #include "WindowText.h"
-
-#include "toolkit/Text.h"
 
 #include <vector>
 
@@ -24,29 +25,13 @@ BOOL CALLBACK CollectMenu(HWND window, LPARAM param) {
     return TRUE;
 }
 
-void DescribeItem(HWND menuWindow, HMENU menu, UINT index, UINT defaultItem, Json& out) {
-    wchar_t text[512] = {};
-    MENUITEMINFOW info{};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_STRING | MIIM_STATE | MIIM_FTYPE | MIIM_ID | MIIM_SUBMENU;
-    info.dwTypeData = text;
-    info.cch = 511;
-    const bool read = GetMenuItemInfoW(menu, index, TRUE, &info) != FALSE;
-    RECT rect{};
-    GetMenuItemRect(menuWindow, menu, index, &rect);
-    out.BeginObject()
-        .Field("index", static_cast<long long>(index))
-        .Field("read", read)
-        .Field("text", Narrow(text))
-        .Field("id", static_cast<long long>(info.wID))
-        .Field("separator", (info.fType & MFT_SEPARATOR) != 0)
-        .Field("checked", (info.fState & MFS_CHECKED) != 0)
-        .Field("disabled", (info.fState & MFS_DISABLED) != 0)
-        .Field("default", (info.fState & MFS_DEFAULT) != 0)
-        .Field("defaultByIndex", defaultItem == index)
-        .Field("highlighted", (info.fState & MFS_HILITE) != 0)
-        .Field("rect", rect)
-        .EndObject();
+std::string Items(HWND window, HMENU menu) {
+    if (GetMenuItemCount(menu) >= 0) {
+        Json items;
+        DescribeMenuItems(menu, window, items);
+        return items.Text();
+    }
+    return ReadMenuInProcess(WindowProcess(window), menu, window);
 }
 } // namespace
 
@@ -58,19 +43,14 @@ void ListPopupMenus(const Args& args, Json& out) {
         auto menu = reinterpret_cast<HMENU>(SendMessageW(window, kGetMenuHandle, 0, 0));
         RECT rect{};
         GetWindowRect(window, &rect);
-        const int count = menu ? GetMenuItemCount(menu) : -1;
-        const UINT defaultItem = menu ? GetMenuDefaultItem(menu, TRUE, 0) : UINT(-1);
         out.BeginObject()
             .Field("hwnd", HandleNumber(window))
             .Field("pid", static_cast<long long>(WindowProcess(window)))
             .Field("menu", reinterpret_cast<long long>(menu))
             .Field("rect", rect)
-            .Field("count", count)
             .Key("items")
-            .BeginArray();
-        for (int i = 0; i < count; ++i)
-            DescribeItem(window, menu, UINT(i), defaultItem, out);
-        out.EndArray().EndObject();
+            .Raw(menu ? Items(window, menu) : "[]")
+            .EndObject();
     }
     out.EndArray();
 }

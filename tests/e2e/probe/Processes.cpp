@@ -71,6 +71,15 @@ void WaitForExit(const Args& args, Json& out) {
     out.EndObject();
 }
 
+// Until the program waits for input with nothing left to handle: what it
+// shows then is settled, not a state on the way.
+void WaitForIdle(const Args& args, Json& out) {
+    const auto pid = static_cast<DWORD>(NumberArg(args, 0));
+    const auto timeout = static_cast<DWORD>(NumberArg(args, 1));
+    KernelHandle process = OpenOrThrow(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, pid);
+    out.BeginObject().Field("idle", WaitForInputIdle(process.Get(), timeout) == 0).EndObject();
+}
+
 void Terminate(const Args& args, Json& out) {
     const auto pid = static_cast<DWORD>(NumberArg(args, 0));
     KernelHandle process = OpenOrThrow(PROCESS_TERMINATE | SYNCHRONIZE, pid);

@@ -2,9 +2,17 @@
 
 #include <string>
 
-RemoteMemory::RemoteMemory(HWND window, std::size_t size) : size_(size) {
+namespace {
+DWORD ProcessOf(HWND window) {
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
+    return pid;
+}
+} // namespace
+
+RemoteMemory::RemoteMemory(HWND window, std::size_t size) : RemoteMemory(ProcessOf(window), size) {}
+
+RemoteMemory::RemoteMemory(DWORD pid, std::size_t size) : size_(size) {
     process_.Reset(
         OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
     if (!process_)

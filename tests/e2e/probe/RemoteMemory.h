@@ -12,7 +12,9 @@
 // address space). Freed with the object.
 class RemoteMemory {
 public:
-    // The process that owns `window`; `size` bytes, read-write.
+    // In process `pid`, or the process that owns `window`; `size` bytes,
+    // read-write.
+    RemoteMemory(DWORD pid, std::size_t size);
     RemoteMemory(HWND window, std::size_t size);
     ~RemoteMemory();
     RemoteMemory(const RemoteMemory&) = delete;
