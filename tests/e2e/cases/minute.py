@@ -73,6 +73,10 @@ def minute_boundary(c):
     today = {role: folder.day_path(dayfiles.name(dayfiles.today()))
              for role, folder in folders.items()}
 
+    # Notepad first: it also brings up Wine's desktop if nothing had it up,
+    # which takes seconds that must not fall into the minute used.
+    notepad = c.notepad()
+
     # The programs' start and the driving must fall into one minute: with
     # too little of this one left, it passes first.
     boundary = next_boundary(datetime.datetime.now())
@@ -87,7 +91,6 @@ def minute_boundary(c):
     for program in programs.values():
         program.wait_for_main_window()
     held = c.hold(today["locked"])
-    notepad = c.notepad()
     notepad.focus()
     programs["starting"] = c.start(folders["starting"])
     poll.until(lambda: hook_windows(programs["starting"]), timeout=20,
