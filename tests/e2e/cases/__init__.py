@@ -1,5 +1,13 @@
-"""The cases by name. A case is a function of a driver.case.Case; a table of
-cases that share a shape registers one function per row."""
+"""The cases by name. A case is a function of a driver.case.Case, registered
+with @case("name"); ctest runs it as the test e2e_<name>. A table of cases
+that share a shape registers one function per row.
+
+A case makes its folders (c.folder(), with today's and earlier day files as
+it needs), starts the program (c.start(folder)), acts as a user would
+(program.keys(...), driver.desktop), reads what the user sees through the
+probe (program.windows(), .tree(), .message_boxes(), c.probe.menus(),
+c.probe.tooltips()) and the files, and waits for states with driver.poll,
+never with a fixed sleep. Whatever it started ends with the case."""
 
 CASES = {}
 

@@ -13,6 +13,7 @@ the same keys and pointer travel, and each shows something else at the tick.
 """
 
 import datetime
+import os
 import time
 
 from driver import dayfiles, desktop, ini, poll
@@ -43,12 +44,6 @@ def next_boundary(now):
     return now.replace(second=0, microsecond=0) + datetime.timedelta(minutes=1)
 
 
-def hook_windows(program):
-    """The keyboard hook component's two hidden windows: the form has been
-    read up to the hook, which is started when its windows are made."""
-    return len([w for w in program.windows() if w["class"] == "TallyvaneMessageWindow"]) >= 2
-
-
 def walk_pointer():
     desktop.move(*START)
     for point in TURNS:
@@ -65,7 +60,8 @@ def minute_boundary(c):
         folders[role].write("history/" + dayfiles.name(EARLIER), EARLIER_DAY)
     for i in range(2, YEARS_OF_DAYS):
         date = dayfiles.today() - datetime.timedelta(days=i)
-        folders["starting"].write("history/" + dayfiles.name(date), dayfiles.day())
+        if date != EARLIER:
+            folders["starting"].write("history/" + dayfiles.name(date), dayfiles.day())
     # Started in the tray, as at log-on, so that its window does not take
     # the keys typed into notepad when it shows.
     folders["starting"].write("options.ini", ini.text(WindowState=0))
@@ -76,6 +72,9 @@ def minute_boundary(c):
     # Notepad first: it also brings up Wine's desktop if nothing had it up,
     # which takes seconds that must not fall into the minute used.
     notepad = c.notepad()
+    edit = notepad.edit()["rect"]
+    assert edit[0] < START[0] < edit[2] and edit[1] < START[1] < edit[3], (
+        f"the pointer's start {START} is not in notepad's text {edit}")
 
     # The programs' start and the driving must fall into one minute: with
     # too little of this one left, it passes first.
@@ -91,10 +90,12 @@ def minute_boundary(c):
     for program in programs.values():
         program.wait_for_main_window()
     held = c.hold(today["locked"])
-    notepad.focus()
+    notepad.focus(at=START)  # the pointer is there: the click adds no travel
     programs["starting"] = c.start(folders["starting"])
-    poll.until(lambda: hook_windows(programs["starting"]), timeout=20,
-               what="the starting program's keyboard hook")
+    # Today's file is made after the form (and its keyboard hook) is up,
+    # and before the long listing of the history.
+    poll.until(lambda: os.path.exists(today["starting"]), timeout=20,
+               what="the starting program's day file")
     desktop.type_text(TYPED)
     poll.until(lambda: notepad.text() == TYPED, timeout=20, what="the keys in notepad")
     walk_pointer()

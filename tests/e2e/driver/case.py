@@ -30,11 +30,19 @@ class Notepad:
                 return w
         return None
 
-    def text(self):
+    def edit(self):
         edits = [w for w in self.probe.windows(self.pid) if w["class"] == "Edit"]
-        return edits[0]["text"] if edits else None
+        return edits[0] if edits else None
 
-    def focus(self):
+    def text(self):
+        edit = self.edit()
+        return edit["text"] if edit else None
+
+    def focus(self, at=None):
+        """Notepad in front with the keyboard focus: a click into its text
+        (at a given point of it, or its middle)."""
+        if self.probe.foreground()["pid"] != self.pid:
+            desktop.click(*(at or desktop.centre(self.edit()["rect"])))
         xid = poll.until(lambda: desktop.x_window(self.process.pid, "Notepad"), timeout=10,
                          what="notepad's X window")
         desktop.focus(xid)

@@ -56,7 +56,9 @@ def x_window(unix_pid, name_pattern):
 def focus(x_window_id):
     """Gives the X keyboard focus to a window. With no window manager the
     display's focus otherwise follows the pointer, and keys typed while the
-    pointer is over no window of the program are lost."""
+    pointer is over no window of Wine's are lost. (Wine then hands the keys
+    to the window in front, which a click makes; the X focus alone does not
+    bring a window to the front without a window manager.)"""
     xdotool("windowfocus", "--sync", x_window_id)
 
 
