@@ -87,4 +87,6 @@ class Case:
                 thing.release() if isinstance(thing, HeldFile) else thing.stop()
             except Exception as error:  # the case's own failure counts, not this
                 print(f"cleaning up {thing}: {error}")
+        # Nothing held down is left to the tests after this one.
+        self.probe.release_keys()
         self.probe.close()

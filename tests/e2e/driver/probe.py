@@ -65,6 +65,10 @@ class Probe:
     def press(self, hwnd):
         return self.ask("press", hwnd)
 
+    def release_keys(self):
+        """Lets go of every key the desktop still takes for held down."""
+        return self.ask("release")
+
     def wait(self, pid, milliseconds):
         return self.ask("wait", pid, int(milliseconds))
 

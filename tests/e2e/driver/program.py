@@ -203,9 +203,13 @@ class Program:
         desktop.key(*names)
 
     def quit(self, timeout=15):
-        """Ctrl+Q, the shortcut that quits with saving; the exit code."""
+        """Ctrl+Q, the shortcut that quits with saving; the exit code. The
+        program ends on the press, before the releases reach it, so they
+        are made good afterwards."""
         self.keys("ctrl+q")
-        return self.wait_exit(timeout)
+        code = self.wait_exit(timeout)
+        self.probe.release_keys()
+        return code
 
     # --- Its end ---------------------------------------------------------
 

@@ -15,6 +15,7 @@ void ListTooltips(const Args& args, Json& out);   // tooltips <pid>
 void ListPopupMenus(const Args& args, Json& out); // menus [<pid>]
 void PressButton(const Args& args, Json& out);    // press <hwnd>
 void Foreground(const Args& args, Json& out);     // foreground
+void ReleaseKeys(const Args& args, Json& out);    // release: keys still held down
 void FindProcesses(const Args& args, Json& out);  // pids <image path or file name>
 void WaitForExit(const Args& args, Json& out);    // wait <pid> <milliseconds>
 void WaitForIdle(const Args& args, Json& out);    // idle <pid> <milliseconds>

@@ -17,7 +17,7 @@ const std::map<std::string, std::function<void(const Args&, Json&)>> kCommands =
     {"windows", ListWindows},  {"tree", ListTreeItems}, {"tooltips", ListTooltips},
     {"menus", ListPopupMenus}, {"press", PressButton},  {"foreground", Foreground},
     {"pids", FindProcesses},   {"wait", WaitForExit},   {"kill", Terminate},
-    {"hold", HoldFile},        {"idle", WaitForIdle},
+    {"hold", HoldFile},        {"idle", WaitForIdle},   {"release", ReleaseKeys},
 };
 
 void WriteLine(const std::string& text) {

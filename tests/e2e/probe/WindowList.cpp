@@ -70,6 +70,25 @@ void PressButton(const Args& args, Json& out) {
     out.BeginObject().Field("posted", posted).EndObject();
 }
 
+// Releases every key the desktop still holds down. A program that quits on
+// a key press ends before it hears the release; with no window manager the
+// release then reaches no window of Wine's, and Wine would take the key for
+// held (Ctrl stuck after Ctrl+Q) for everything that runs later.
+void ReleaseKeys(const Args&, Json& out) {
+    out.BeginArray();
+    for (int key = 0x07; key <= 0xFE; ++key) {
+        if (GetAsyncKeyState(key) >= 0)
+            continue;
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = WORD(key);
+        input.ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(1, &input, sizeof input);
+        out.Int(key);
+    }
+    out.EndArray();
+}
+
 void Foreground(const Args&, Json& out) {
     HWND window = GetForegroundWindow();
     POINT cursor{};
