@@ -33,11 +33,21 @@ DWORD hookThreadId = 0;
 // How long a key waits for the key window's answer. Well below the system's
 // low-level hook time-out (LowLevelHooksTimeout, at most one second), past
 // which Windows skips the hook and, if it happens often, removes it. A key
-// whose answer is late passes; the component still counts it, as the message
-// stays in its queue. A user-interface thread that has not looked at its
-// messages for several seconds is not waited for at all (SMTO_ABORTIFHUNG):
-// the keys typed while it hangs go uncounted rather than slowed down.
-constexpr UINT kAnswerTimeoutMs = 200;
+// whose answer is late passes, and is still counted: its message stays on its
+// way to the key window until the user-interface thread gets to it.
+constexpr DWORD kAnswerTimeoutMs = 200;
+
+// BlockKey while the answer for the key just sent is still to come.
+constexpr std::uint32_t kNoAnswer = 2;
+
+// Key-ups sent to the key window and not yet handled there. Touched only on
+// the hook thread: the hook procedure and the delivery callback both run
+// there.
+int keysOnTheirWay = 0;
+
+void CALLBACK KeyDelivered(HWND, UINT, ULONG_PTR, LRESULT) noexcept {
+    --keysOnTheirWay;
+}
 
 // Windows' key-up lParam for the key the hook sees: repeat count 1, scan
 // code, extended flag, Alt (context) flag, previous state down, released.
@@ -50,17 +60,45 @@ LPARAM KeyUpParam(const KBDLLHOOKSTRUCT& key) {
     return lp | (LPARAM(1) << 30) | (LPARAM(1) << 31);
 }
 
+// Sends the key-up on its way and waits a short, fixed time for the answer;
+// returns whether the key was refused.
+//
+// The message is sent with a callback, not with a time-out: a message whose
+// time-out runs out is withdrawn (Wine withdraws it at once, Windows no
+// longer sends to a window whose thread has not looked at its messages for
+// seconds), and with it the key's count. A sent message with a callback
+// stays on its way however long the user-interface thread is busy.
+//
+// The component writes BlockKey while it handles the message. The answer can
+// be told apart from an earlier key's only while no earlier key is still on
+// its way; otherwise this key passes unasked.
+bool DeliverKeyUp(HWND target, UINT msg, const KBDLLHOOKSTRUCT& key) {
+    const bool askForAnswer = keysOnTheirWay == 0;
+    if (askForAnswer)
+        record.blockKey.store(kNoAnswer);
+    if (!SendMessageCallbackW(target, msg, WPARAM(key.vkCode & 0xFFFF), KeyUpParam(key),
+                              KeyDelivered, 0)) {
+        if (askForAnswer)
+            record.blockKey.store(0);
+        return false;
+    }
+    ++keysOnTheirWay;
+    if (!askForAnswer)
+        return false;
+    const DWORD start = GetTickCount();
+    std::uint32_t answer;
+    while ((answer = record.blockKey.load()) == kNoAnswer) {
+        if (GetTickCount() - start >= kAnswerTimeoutMs)
+            return false;
+        Sleep(1);
+    }
+    return answer != 0;
+}
+
 // One stroke is reported at its release: every stroke has exactly one
 // release, whereas a held key repeats its key-down, so key-ups count strokes
 // without remembering which keys are down. Key-downs are never delivered: the
 // owner form would take them for its keyboard shortcuts.
-//
-// The key-up is sent, and the hook waits for it to be handled, so that the
-// component's answer in BlockKey belongs to this very key: the component
-// writes BlockKey before its handling of the message returns. The answer is
-// read from the record rather than from the message's result because the
-// record is the channel the component promises to fill; a window that did not
-// handle the message would return 0 all the same.
 //
 // A refused key has its release swallowed; its press has already gone to its
 // program, which is all a hook that decides at the release can hold back.
@@ -68,11 +106,7 @@ LRESULT CALLBACK LowLevelKeyboardProc(int code, WPARAM wp, LPARAM lp) noexcept {
     if (code == HC_ACTION && (wp == WM_KEYUP || wp == WM_SYSKEYUP)) {
         const auto& key = *reinterpret_cast<const KBDLLHOOKSTRUCT*>(lp);
         HWND target = WindowOfWord(record.keyWindow.load());
-        DWORD_PTR result = 0;
-        if (target &&
-            SendMessageTimeoutW(target, UINT(wp), WPARAM(key.vkCode & 0xFFFF), KeyUpParam(key),
-                                SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &result) &&
-            record.blockKey.load() != 0)
+        if (target && DeliverKeyUp(target, UINT(wp), key))
             return 1;
     }
     return CallNextHookEx(nullptr, code, wp, lp);
@@ -92,6 +126,7 @@ DWORD WINAPI HookThread(void* parameter) noexcept {
     // Make the thread's message queue now, so WM_QUIT can be posted to it
     // as soon as the start has been reported.
     PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
+    keysOnTheirWay = 0; // a callback of an earlier hook thread never comes
     HHOOK hook = SetWindowsHookExW(WH_KEYBOARD_LL, LowLevelKeyboardProc, thisModule, 0);
     record.hookActive.store(hook ? 1 : 0);
     SetEvent(start->ready.Get()); // start is gone after this

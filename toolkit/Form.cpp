@@ -129,13 +129,16 @@ void TForm::SetVisible(bool visible) {
     HWND app = Application().Handle();
     if (Application().MainForm() == this && !IsWindowVisible(app) && !IsIconic(app))
         ShowWindow(app, SW_SHOWNA);
-    TControl::SetVisible(true);
-    // A state set while hidden is applied now; otherwise the window keeps
-    // the state it had when it was hidden.
+    // A state set while hidden is the showing itself, so the window never
+    // appears in another state first (a maximised start shown normal for a
+    // moment flickers, and without a window manager Wine keeps the normal
+    // state it saw). Otherwise the window keeps the state it had when it was
+    // hidden.
     if (statePending_) {
         statePending_ = false;
         ApplyWindowState();
     }
+    TControl::SetVisible(true);
 }
 
 bool TForm::CloseQuery() {

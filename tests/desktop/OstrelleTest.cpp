@@ -20,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
 #include <vector>
 
 namespace {
@@ -184,6 +185,20 @@ TEST_F(HookedOstrelle, ARefusedKeyHasItsReleaseHeldBack) {
     Inject(kKey, true);
     ASSERT_TRUE(PumpUntil([&] { return spy.Of(kKey).size() == 3; }));
     EXPECT_FALSE(KeyDown(kKey));
+    library.Stop();
+}
+
+// The window's thread is busy well past the answer time-out while a key is
+// typed (from another thread, as into another program): the key passes
+// unanswered, and its count arrives once the thread looks at its messages.
+TEST_F(HookedOstrelle, AKeyTypedWhileTheWindowIsBusyArrivesOnceAfterwards) {
+    std::thread typist([] { Stroke(kKey); });
+    Sleep(600);
+    typist.join();
+    EXPECT_FALSE(KeyDown(kKey)) << "the release went through unanswered";
+    Stroke(kClosingKey);
+    ASSERT_TRUE(PumpUntil([&] { return spy.Arrived(kClosingKey); }));
+    EXPECT_EQ(spy.Of(kKey).size(), 1u);
     library.Stop();
 }
 

@@ -5,6 +5,8 @@
 
 #include <commctrl.h>
 
+#include <vector>
+
 TEST_F(UiTest, AFormIsBuiltFromItsDescriptionThenCreated) {
     std::vector<std::string> seen;
     handlers.Add<void(TComponent&)>("FormCreate", [&](TComponent& sender) {
@@ -193,6 +195,34 @@ TEST_F(UiTest, WindowStateFollowsTheWindow) {
     form.SetWindowState(wsNormal);
     EXPECT_FALSE(IsZoomed(form.Handle()));
     EXPECT_EQ(form.WindowState(), wsNormal);
+}
+
+namespace {
+HWND watchedForm = nullptr;
+std::vector<bool> zoomedWhenShown;
+
+LRESULT CALLBACK RecordShowing(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* m = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    if (code == HC_ACTION && m->hwnd == watchedForm && m->message == WM_WINDOWPOSCHANGED &&
+        (reinterpret_cast<const WINDOWPOS*>(m->lParam)->flags & SWP_SHOWWINDOW))
+        zoomedWhenShown.push_back(IsZoomed(m->hwnd) != FALSE);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+} // namespace
+
+// Maximised at its first showing, the window comes on view maximised, never
+// normal for a moment first.
+TEST_F(UiTest, AStateSetWhileHiddenIsTheShowingItself) {
+    TTestForm form;
+    form.SetWindowState(wsMaximized);
+    watchedForm = form.Handle();
+    zoomedWhenShown.clear();
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROCRET, RecordShowing, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    form.Show();
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(zoomedWhenShown, std::vector<bool>{true});
+    EXPECT_TRUE(IsZoomed(form.Handle()));
 }
 
 TEST_F(UiTest, TheMainFormsMinimiseButtonMinimisesTheApplication) {

@@ -1,0 +1,26 @@
+"""The cases by name. A case is a function of a driver.case.Case, registered
+with @case("name"); ctest runs it as the test e2e_<name>. A table of cases
+that share a shape registers one function per row.
+
+A case makes its folders (c.folder(), with today's and earlier day files as
+it needs), starts the program (c.start(folder)), acts as a user would
+(program.keys(...), driver.desktop), reads what the user sees through the
+probe (program.windows(), .tree(), .message_boxes(), c.probe.menus(),
+c.probe.tooltips()) and the files, and waits for states with driver.poll,
+never with a fixed sleep. Whatever it started ends with the case."""
+
+CASES = {}
+
+
+def case(name):
+    def register(function):
+        if name in CASES:
+            raise ValueError(f"two cases named {name}")
+        CASES[name] = function
+        return function
+    return register
+
+
+def load():
+    from . import faults, minute, settings, start  # noqa: F401  (they register)
+    return CASES
