@@ -152,14 +152,14 @@ ModelRead ReadWithColumns(std::string_view text) {
         Fail("ReadDayColumns gives columns of different lengths", text);
     ModelRead read;
     read.error = day.error;
-    for (size_t i = 0; i < day.keys.size(); ++i) {
-        // Every value came from a 32-bit field, so the conversion is exact.
-        const MinuteRecord record{int32_t(day.keys[i]), int32_t(day.mouse[i]), int32_t(day.cpu[i])};
-        if (double(record.keys) != day.keys[i] || double(record.mouse) != day.mouse[i] ||
-            double(record.cpu) != day.cpu[i])
+    // Every value comes from a 32-bit field, and a double holds it exactly.
+    const auto value = [&](double v) {
+        if (!(v >= INT32_MIN && v <= INT32_MAX) || double(int32_t(v)) != v)
             Fail("ReadDayColumns gives a value that is not a 32-bit integer", text);
-        read.records.push_back(record);
-    }
+        return int32_t(v);
+    };
+    for (size_t i = 0; i < day.keys.size(); ++i)
+        read.records.push_back({value(day.keys[i]), value(day.mouse[i]), value(day.cpu[i])});
     return read;
 }
 
