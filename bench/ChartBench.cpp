@@ -5,6 +5,7 @@
 // and the same points drawn as one polygon per series.
 #include "ChartBench.h"
 
+#include "Stopwatch.h"
 #include "chart/GdiChartCanvas.h"
 #include "chart/demo/DemoCharts.h"
 
@@ -16,26 +17,15 @@
 
 namespace {
 
-double Now() {
-    static const double frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return double(f.QuadPart);
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return double(t.QuadPart) / frequency;
-}
-
 // Median milliseconds of `runs` calls, after one warm-up call.
 double Measure(int runs, const std::function<void()>& work) {
     work();
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
-        double start = Now();
+        double start = SecondsNow();
         work();
         GdiFlush();
-        times.push_back((Now() - start) * 1000);
+        times.push_back((SecondsNow() - start) * 1000);
     }
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
@@ -61,11 +51,6 @@ void DrawFloor(ChartCanvas& canvas, DayChart& day, std::vector<TPoint>& points) 
     }
 }
 
-void Report(const char* what, double ms, double floorMs) {
-    std::printf("%-34s %8.3f ms   floor %7.3f ms   ratio %5.1f\n", what, ms, floorMs,
-                floorMs > 0 ? ms / floorMs : 0.0);
-}
-
 } // namespace
 
 void RunChartBench() {
@@ -85,7 +70,7 @@ void RunChartBench() {
         double floor = Measure(runs, [&] { DrawFloor(floorCanvas, day, points); });
         char label[64];
         std::snprintf(label, sizeof label, "day chart paint %dx%d", width, height);
-        Report(label, paint, floor);
+        ReportIn("ms", label, paint, "one fill, a polygon per series", floor);
     }
 
     // The animated zoom: seven frames painted as they come, then the last.
@@ -104,5 +89,6 @@ void RunChartBench() {
         for (int frame = 0; frame < 8; ++frame)
             DrawFloor(floorCanvas, day, points);
     });
-    Report("animated zoom, 7 frames + last", zoom, floor);
+    ReportIn("ms", "animated zoom, 7 frames + last", zoom, "8 x (one fill, a polygon per series)",
+             floor);
 }

@@ -1,5 +1,6 @@
 #include "HistoryBench.h"
 
+#include "BenchFiles.h"
 #include "Stopwatch.h"
 #include "chart/demo/DemoCharts.h"
 #include "history/HistoryTree.h"
@@ -16,28 +17,6 @@
 #include <vector>
 
 namespace {
-std::string BenchFolder(const char* name) {
-    wchar_t base[MAX_PATH];
-    GetTempPathW(MAX_PATH, base);
-    std::string folder = Narrow(base) + name + "\\";
-    CreateDirectoryW(Widen(folder).c_str(), nullptr);
-    return folder;
-}
-
-void RemoveFolder(const std::string& folder) {
-    for (const std::string& name : ListFolder(folder, "*"))
-        DeleteFileIfPresent(folder + name);
-    RemoveDirectoryW(Widen(folder).c_str());
-}
-
-// A busy day: every minute of working hours has keys and travel.
-std::string BusyDay(int seed) {
-    std::vector<MinuteRecord> records(kMinutesPerDay);
-    for (int m = 480; m < 1080; ++m)
-        records[size_t(m)] = {40 + (m + seed) % 97, 3 + (m * seed) % 31, 0};
-    return FormatDayFile(records);
-}
-
 // The main window's history side, as the tests build it: never shown, so
 // nothing is painted unless asked.
 class THost : public TControl {

@@ -1,5 +1,6 @@
 #include "RecordingBench.h"
 
+#include "BenchFiles.h"
 #include "Stopwatch.h"
 #include "recording/ActivityRecorder.h"
 #include "recording/DayLog.h"
@@ -10,22 +11,6 @@
 #include <string>
 
 namespace {
-std::string BenchFolder() {
-    wchar_t base[MAX_PATH];
-    GetTempPathW(MAX_PATH, base);
-    std::string folder = Narrow(base) + "tallyvane-bench\\";
-    CreateDirectoryW(Widen(folder).c_str(), nullptr);
-    return folder;
-}
-
-// A busy day: every minute of working hours has keys and travel.
-std::string BusyDay() {
-    std::vector<MinuteRecord> records(kMinutesPerDay);
-    for (int m = 480; m < 1080; ++m)
-        records[size_t(m)] = {40 + m % 97, 3 + m % 31, 0};
-    return FormatDayFile(records);
-}
-
 void WriteWithFlush(const std::string& path, const std::string& bytes) {
     FileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -36,9 +21,9 @@ void WriteWithFlush(const std::string& path, const std::string& bytes) {
 } // namespace
 
 void RunRecordingBench() {
-    const std::string folder = BenchFolder();
+    const std::string folder = BenchFolder("tallyvane-bench");
     FixedClock clock(LocalTime{{2026, 12, 9}, 12, 0, 0, 0});
-    const std::string day = BusyDay();
+    const std::string day = BusyDay(1);
     const std::string path = folder + "26-12-09.dat";
     const std::string raw = folder + "raw.dat";
     WriteFileBytes(path, day);

@@ -7,6 +7,18 @@
 #include <utility>
 #include <vector>
 
+// Seconds on the performance counter.
+inline double SecondsNow() {
+    static const double frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return double(f.QuadPart);
+    }();
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return double(t.QuadPart) / frequency;
+}
+
 // Times a piece of work repeated n times and gives the cost of one, in
 // microseconds, from the performance counter.
 template <typename F> double MicrosecondsEach(int n, F&& work) {
@@ -35,7 +47,14 @@ std::pair<double, double> MedianMicroseconds(int runs, Work&& work, Floor&& floo
     return {w[w.size() / 2], f[f.size() / 2]};
 }
 
+// One row of the table: the figure, its floor and their ratio, in a unit
+// of at most two letters.
+inline void ReportIn(const char* unit, const char* what, double value, const char* floorName,
+                     double floorValue) {
+    std::printf("%-44s %10.2f %-2s   %-36s %10.2f %-2s   ratio %6.2f\n", what, value, unit,
+                floorName, floorValue, unit, floorValue > 0 ? value / floorValue : 0.0);
+}
+
 inline void Report(const char* what, double us, const char* floorName, double floorUs) {
-    std::printf("%-44s %10.2f us   %-32s %10.2f us   ratio %6.2f\n", what, us, floorName, floorUs,
-                floorUs > 0 ? us / floorUs : 0.0);
+    ReportIn("us", what, us, floorName, floorUs);
 }
