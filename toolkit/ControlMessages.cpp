@@ -81,6 +81,7 @@ void TControl::Bind(HWND hwnd) {
 }
 
 void TControl::SubclassNative(HWND hwnd) {
+    nativeProc_ = reinterpret_cast<WNDPROC>(GetClassLongPtrW(hwnd, GCLP_WNDPROC));
     SetWindowSubclass(hwnd, &TControl::SubclassProc, kSubclassId,
                       reinterpret_cast<DWORD_PTR>(this));
     subclassed_ = true;
@@ -127,6 +128,13 @@ LRESULT TControl::DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (subclassed_)
         return DefSubclassProc(handle_, msg, wParam, lParam);
     return DefWindowProcW(handle_, msg, wParam, lParam);
+}
+
+LRESULT TControl::CallNative(UINT msg, WPARAM wParam, LPARAM lParam) {
+    HWND hwnd = Handle();
+    if (subclassed_ && nativeProc_)
+        return CallWindowProcW(nativeProc_, hwnd, msg, wParam, lParam);
+    return SendMessageW(hwnd, msg, wParam, lParam);
 }
 
 LRESULT TControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -16,7 +16,7 @@ void TTreeNode::UpdateItem(UINT mask) {
     item.pszText = wideText_.data();
     item.iImage = imageIndex_;
     item.iSelectedImage = selectedIndex_;
-    SendMessageW(tree_.TreeHandle(), TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    tree_.TreeMessage(TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
 }
 
 void TTreeNode::SetText(std::string text) {
@@ -42,7 +42,7 @@ int TTreeNode::Level() const {
 }
 
 void TTreeNode::Expand(bool recurse) {
-    SendMessageW(tree_.TreeHandle(), TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item_));
+    tree_.TreeMessage(TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item_));
     if (recurse)
         for (TTreeNode* child : children_)
             child->Expand(true);
@@ -54,15 +54,14 @@ void TTreeNode::Collapse(bool recurse) {
     // thousands of day nodes.
     if (children_.empty())
         return;
-    SendMessageW(tree_.TreeHandle(), TVM_EXPAND, TVE_COLLAPSE, reinterpret_cast<LPARAM>(item_));
+    tree_.TreeMessage(TVM_EXPAND, TVE_COLLAPSE, reinterpret_cast<LPARAM>(item_));
     if (recurse)
         for (TTreeNode* child : children_)
             child->Collapse(true);
 }
 
 bool TTreeNode::Expanded() const {
-    return SendMessageW(tree_.TreeHandle(), TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item_),
-                        TVIS_EXPANDED) &
+    return tree_.TreeMessage(TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item_), TVIS_EXPANDED) &
            TVIS_EXPANDED;
 }
 
@@ -71,7 +70,7 @@ TRect TTreeNode::DisplayRect() const {
     RECT r{};
     static_assert(sizeof(HTREEITEM) <= sizeof(RECT));
     std::memcpy(&r, &item_, sizeof item_);
-    if (!SendMessageW(tree_.TreeHandle(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&r)))
+    if (!tree_.TreeMessage(TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&r)))
         return {};
     return {r.left, r.top, r.right, r.bottom};
 }
@@ -101,10 +100,9 @@ void TTreeView::CreateParams(TCreateParams& params) {
 }
 
 void TTreeView::HandleCreated() {
-    SendMessageW(TreeHandle(), TVM_SETINDENT, WPARAM(indent_), 0);
+    TreeMessage(TVM_SETINDENT, WPARAM(indent_), 0);
     if (images_)
-        SendMessageW(TreeHandle(), TVM_SETIMAGELIST, TVSIL_NORMAL,
-                     reinterpret_cast<LPARAM>(images_->Handle()));
+        TreeMessage(TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images_->Handle()));
 }
 
 HWND TTreeView::TreeHandle() const {
@@ -114,9 +112,13 @@ HWND TTreeView::TreeHandle() const {
     return hwnd;
 }
 
+LRESULT TTreeView::TreeMessage(UINT msg, WPARAM wParam, LPARAM lParam) const {
+    TreeHandle();
+    return const_cast<TTreeView*>(this)->CallNative(msg, wParam, lParam);
+}
+
 TTreeNode& TTreeView::Insert(TTreeNode* parent, const std::string& text, int imageIndex,
                              int selectedIndex) {
-    HWND hwnd = TreeHandle();
     auto node = std::make_unique<TTreeNode>(*this, parent, nullptr, text);
     node->wideText_ = Widen(text);
     node->imageIndex_ = imageIndex;
@@ -130,7 +132,7 @@ TTreeNode& TTreeView::Insert(TTreeNode* parent, const std::string& text, int ima
     insert.item.iImage = node->imageIndex_;
     insert.item.iSelectedImage = node->selectedIndex_;
     node->item_ = reinterpret_cast<HTREEITEM>(
-        SendMessageW(hwnd, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
+        TreeMessage(TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
     if (!node->item_)
         throw Exception("Cannot add a node to " + Name());
     TTreeNode& made = *node;
@@ -151,7 +153,7 @@ TTreeNode& TTreeView::AddChild(TTreeNode& parent, const std::string& text, int i
 void TTreeView::Clear() {
     if (HandleAllocated()) {
         clearing_ = true;
-        SendMessageW(Handle(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+        TreeMessage(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
         clearing_ = false;
     }
     roots_.clear();
@@ -170,13 +172,13 @@ std::vector<TTreeNode*> TTreeView::Nodes() const {
     return all;
 }
 
-TTreeNode* TTreeView::NodeOf(HTREEITEM item, HWND tree) {
+TTreeNode* TTreeView::NodeOf(HTREEITEM item) const {
     if (!item)
         return nullptr;
     TVITEMW info{};
     info.mask = TVIF_PARAM;
     info.hItem = item;
-    if (!SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&info)))
+    if (!TreeMessage(TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&info)))
         return nullptr;
     return reinterpret_cast<TTreeNode*>(info.lParam);
 }
@@ -184,25 +186,22 @@ TTreeNode* TTreeView::NodeOf(HTREEITEM item, HWND tree) {
 TTreeNode* TTreeView::Selected() const {
     if (!HandleAllocated())
         return nullptr;
-    HWND hwnd = TreeHandle();
-    auto item = reinterpret_cast<HTREEITEM>(SendMessageW(hwnd, TVM_GETNEXTITEM, TVGN_CARET, 0));
-    return NodeOf(item, hwnd);
+    auto item = reinterpret_cast<HTREEITEM>(TreeMessage(TVM_GETNEXTITEM, TVGN_CARET, 0));
+    return NodeOf(item);
 }
 
 void TTreeView::SetSelected(TTreeNode* node) {
-    SendMessageW(TreeHandle(), TVM_SELECTITEM, TVGN_CARET,
-                 reinterpret_cast<LPARAM>(node ? node->item_ : nullptr));
+    TreeMessage(TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(node ? node->item_ : nullptr));
 }
 
 TTreeNode* TTreeView::NodeAt(int x, int y) const {
-    HWND hwnd = TreeHandle();
     TVHITTESTINFO hit{};
     hit.pt = {x, y};
-    auto item = reinterpret_cast<HTREEITEM>(
-        SendMessageW(hwnd, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    auto item =
+        reinterpret_cast<HTREEITEM>(TreeMessage(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
     if (!(hit.flags & (TVHT_ONITEM | TVHT_ONITEMBUTTON | TVHT_ONITEMINDENT | TVHT_ONITEMRIGHT)))
         return nullptr;
-    return NodeOf(item, hwnd);
+    return NodeOf(item);
 }
 
 void TTreeView::FullCollapse() {
@@ -223,14 +222,14 @@ void TTreeView::SetHideSelection(bool hide) {
 void TTreeView::SetIndent(int indent) {
     indent_ = indent;
     if (HandleAllocated())
-        SendMessageW(Handle(), TVM_SETINDENT, WPARAM(indent), 0);
+        TreeMessage(TVM_SETINDENT, WPARAM(indent), 0);
 }
 
 void TTreeView::SetImages(TImageList* images) {
     images_ = images;
     if (HandleAllocated())
-        SendMessageW(Handle(), TVM_SETIMAGELIST, TVSIL_NORMAL,
-                     reinterpret_cast<LPARAM>(images ? images->Handle() : nullptr));
+        TreeMessage(TVM_SETIMAGELIST, TVSIL_NORMAL,
+                    reinterpret_cast<LPARAM>(images ? images->Handle() : nullptr));
 }
 
 void TTreeView::Removing(TComponent* component) {

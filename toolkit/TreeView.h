@@ -108,9 +108,11 @@ protected:
 private:
     friend class TTreeNode;
     HWND TreeHandle() const;
+    // Every message of the tree's item interface goes this way.
+    LRESULT TreeMessage(UINT msg, WPARAM wParam, LPARAM lParam) const;
     TTreeNode& Insert(TTreeNode* parent, const std::string& text, int imageIndex,
                       int selectedIndex);
-    static TTreeNode* NodeOf(HTREEITEM item, HWND tree);
+    TTreeNode* NodeOf(HTREEITEM item) const;
 
     std::vector<std::unique_ptr<TTreeNode>> nodes_;
     std::vector<TTreeNode*> roots_;
