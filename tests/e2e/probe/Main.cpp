@@ -18,6 +18,7 @@ const std::map<std::string, std::function<void(const Args&, Json&)>> kCommands =
     {"menus", ListPopupMenus}, {"press", PressButton},  {"foreground", Foreground},
     {"pids", FindProcesses},   {"wait", WaitForExit},   {"kill", Terminate},
     {"hold", HoldFile},        {"idle", WaitForIdle},   {"release", ReleaseKeys},
+    {"findtext", FindTextOnScreen}, {"capture", CaptureWindow},
 };
 
 void WriteLine(const std::string& text) {
