@@ -22,5 +22,5 @@ def case(name):
 
 
 def load():
-    from . import faults, minute, settings, start, tray  # noqa: F401  (they register)
+    from . import browsing, faults, minute, settings, start, tray  # noqa: F401  (they register)
     return CASES
