@@ -64,7 +64,7 @@ def hide(program):
 class Row:
     def __init__(self, stored, opened, act, quit, written, reopened):
         self.stored = stored  # options.ini before the first start, or None
-        self.opened = opened  # how the first start shows the window
+        self.opened = opened  # () -> how the first start shows the window
         self.act = act  # program -> the window as the quit finds it
         self.quit = quit
         self.written = written  # the window as left -> options.ini after the quit
@@ -73,18 +73,19 @@ class Row:
 
 ROWS = {
     "settings_quit_maximised": Row(
-        STORED, dict(rect=[200, 120, 1000, 520]), maximise, lambda p: p.quit(),
+        STORED, lambda: dict(rect=[200, 120, 1000, 520]), maximise, lambda p: p.quit(),
         # The bounds stay as they were: the next normal start uses them.
         lambda left: {"windowstate": "2", "top": "120", "left": "200", "height": "400",
                       "width": "800", "treewidth": "170"},
         lambda program, left: program.wait_for_main_window(zoomed=True)),
     "settings_quit_moved": Row(
-        None, dict(rect=centred(DESIGNED_SIZE), zoomed=False), lambda p: move_by_keys(p, 5, 3),
+        None, lambda: dict(rect=centred(DESIGNED_SIZE), zoomed=False),
+        lambda p: move_by_keys(p, 5, 3),
         lambda p: p.quit(),
         lambda left: {"windowstate": "1", **bounds(left["rect"]), "treewidth": "150"},
         lambda program, left: program.wait_for_main_window(rect=left["rect"], zoomed=False)),
     "settings_quit_hidden": Row(
-        None, dict(rect=centred(DESIGNED_SIZE)), hide, quit_from_tray,
+        None, lambda: dict(rect=centred(DESIGNED_SIZE)), hide, quit_from_tray,
         lambda left: {"windowstate": "0", **bounds(left["rect"]), "treewidth": "150"},
         lambda program, left: tray.only_the_icon(program)),
 }
@@ -96,7 +97,7 @@ def across_starts(c, row):
     if row.stored:
         folder.write("options.ini", ini.text(**row.stored))
     program = c.start(folder)
-    program.wait_for_main_window(**row.opened)
+    program.wait_for_main_window(**row.opened())
     left = row.act(program)
     assert row.quit(program) == 0
     stored = ini.read(folder.options)
