@@ -1,11 +1,14 @@
 # libjpeg-turbo for the target. In a cross build it is built from Debian's
-# source package into the build folder (once; later configures reuse it). On
-# Windows itself the toolchain's own package is found the usual way.
+# source package into the build folder (once; later configures reuse it), or
+# into the folder LIBJPEG_ROOT names, so that another build of the same
+# sources can share it. On Windows itself the toolchain's own package is
+# found the usual way.
 if(CMAKE_CROSSCOMPILING)
-  set(LIBJPEG_ROOT ${CMAKE_BINARY_DIR}/third_party/libjpeg)
+  set(LIBJPEG_ROOT ${CMAKE_BINARY_DIR}/third_party/libjpeg CACHE PATH
+      "libjpeg-turbo built for the target (built there when missing)")
   if(NOT EXISTS ${LIBJPEG_ROOT}/lib/libjpeg.a)
     message(STATUS "Building libjpeg-turbo for the target")
-    execute_process(COMMAND ${CMAKE_SOURCE_DIR}/scripts/build-libjpeg ${CMAKE_BINARY_DIR}
+    execute_process(COMMAND ${CMAKE_SOURCE_DIR}/scripts/build-libjpeg ${LIBJPEG_ROOT}
                     RESULT_VARIABLE libjpeg_result)
     if(NOT libjpeg_result EQUAL 0)
       message(FATAL_ERROR "Could not build libjpeg-turbo (scripts/build-libjpeg)")

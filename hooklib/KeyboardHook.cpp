@@ -20,14 +20,19 @@
 
 #include "toolkit/Handle.h"
 
+#include <utility>
 #include <windows.h>
 
 namespace {
 
+// No C runtime starts or ends this library (see CMakeLists.txt), so its
+// globals are plain data: nothing would run a constructor or a destructor,
+// and a global that needs one does not link (there is no atexit). The hook
+// thread's handle is closed by hand where the thread is waited for.
 HookRec record{};
 
 HMODULE thisModule = nullptr;
-KernelHandle hookThread;
+HANDLE hookThread = nullptr;
 DWORD hookThreadId = 0;
 
 // How long a key waits for the key window's answer. Well below the system's
@@ -157,7 +162,7 @@ void WINAPI STARTKEYBOARDHOOK() noexcept {
         return;
     StartContext start{KernelHandle(CreateEventW(nullptr, TRUE, FALSE, nullptr))};
     if (start.ready)
-        hookThread.Reset(CreateThread(nullptr, 0, HookThread, &start, 0, &hookThreadId));
+        hookThread = CreateThread(nullptr, 0, HookThread, &start, 0, &hookThreadId);
     if (!hookThread) {
         FreeLibrary(pinned);
         return;
@@ -165,8 +170,8 @@ void WINAPI STARTKEYBOARDHOOK() noexcept {
     WaitForSingleObject(start.ready.Get(), INFINITE);
     if (record.hookActive.load() == 0) {
         // The hook could not be installed and the thread is ending.
-        WaitForSingleObject(hookThread.Get(), INFINITE);
-        hookThread.Reset();
+        WaitForSingleObject(hookThread, INFINITE);
+        CloseHandle(std::exchange(hookThread, nullptr));
     }
 }
 
@@ -178,8 +183,8 @@ void WINAPI STOPKEYBOARDHOOK() noexcept {
     // answer time-out, as the caller does not answer while it waits here),
     // then removes the hook. Should it not end, its reference keeps the
     // library loaded.
-    WaitForSingleObject(hookThread.Get(), 5000);
-    hookThread.Reset();
+    WaitForSingleObject(hookThread, 5000);
+    CloseHandle(std::exchange(hookThread, nullptr));
 }
 
 } // extern "C"

@@ -1,7 +1,6 @@
 #include "Conversions.h"
 
 #include "Exception.h"
-#include "Text.h"
 
 bool TryStrToInt(std::string_view text, int32_t& value) noexcept {
     size_t i = 0;
@@ -31,7 +30,7 @@ bool TryStrToInt(std::string_view text, int32_t& value) noexcept {
 int32_t StrToInt(std::string_view text) {
     int32_t value = 0;
     if (!TryStrToInt(text, value))
-        throw Exception(Format("'%s' is not a valid integer value", std::string(text).c_str()));
+        throw Exception("'" + std::string(text) + "' is not a valid integer value");
     return value;
 }
 

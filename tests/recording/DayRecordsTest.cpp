@@ -20,9 +20,10 @@ TEST(ParseDayLine, ReadsThreeSignedFields) {
 }
 
 TEST(ParseDayLine, NamesTheFieldThatIsNotAnInteger) {
+    using namespace std::string_view_literals;
     struct Case {
-        const char* line;
-        const char* field;
+        std::string_view line;
+        std::string_view field;
     } cases[] = {
         {"12:7", ""},                     // two fields: the cpu text is missing
         {"12", ""},                       // no colon: the keys text is empty
@@ -40,13 +41,15 @@ TEST(ParseDayLine, NamesTheFieldThatIsNotAnInteger) {
         {"1:2:-", "-"},
         {"+:2:3", "+"},
         {"1:2:3.5", "3.5"},
+        {"4:\0005:6"sv, "\0005"sv}, // a NUL byte does not cut the text short
+        {"\000:1:2"sv, "\000"sv},
     };
     for (const Case& c : cases) {
         try {
             (void)ParseDayLine(c.line);
             ADD_FAILURE() << "accepted " << c.line;
         } catch (const Exception& e) {
-            EXPECT_EQ(e.Message(), std::string("'") + c.field + "' is not a valid integer value")
+            EXPECT_EQ(e.Message(), "'" + std::string(c.field) + "' is not a valid integer value")
                 << c.line;
         }
     }

@@ -21,15 +21,18 @@ TEST(StrToInt, AcceptsSignedDecimalWithinThirtyTwoBits) {
 }
 
 TEST(StrToInt, RejectsEverythingElseWithTheRuntimeText) {
-    const char* bad[] = {"",    " 5",   "5 ",  "1 2",        "+",           "-",
-                         "12a", "0x10", "$10", "2147483648", "-2147483649", "99999999999999999999",
-                         "1.5", "\t3"};
-    for (const char* text : bad) {
+    using namespace std::string_view_literals;
+    // The text is named whole, past a NUL byte too.
+    std::string_view bad[] = {"",    " 5",         "5 ",          "1 2",
+                              "+",   "-",          "12a",         "0x10",
+                              "$10", "2147483648", "-2147483649", "99999999999999999999",
+                              "1.5", "\t3",        "4\0005"sv};
+    for (std::string_view text : bad) {
         try {
             (void)StrToInt(text);
             ADD_FAILURE() << "accepted '" << text << "'";
         } catch (const Exception& e) {
-            EXPECT_EQ(e.Message(), std::string("'") + text + "' is not a valid integer value");
+            EXPECT_EQ(e.Message(), "'" + std::string(text) + "' is not a valid integer value");
         }
     }
 }

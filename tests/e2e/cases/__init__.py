@@ -27,5 +27,5 @@ def case(name, serial=False):
 
 
 def load():
-    from . import browsing, faults, minute, settings, start, tray  # noqa: F401  (they register)
+    from . import browsing, faults, minute, package, settings, start, tray  # noqa: F401
     return CASES
