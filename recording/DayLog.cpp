@@ -91,8 +91,14 @@ void DayLog::LoadTodayFile() {
         return;
     }
     ShowSpanIfSet();
-    if (broken)
-        Application().ShowException(*broken);
+    if (!broken)
+        return;
+    Application().ShowException(*broken);
+    // With the original bytes kept aside, the file is written anew from what
+    // could be read: every other reader of the folder (the month chart, the
+    // tree hint) then meets a sound file instead of the same error again.
+    if (!pendingBackup_)
+        SaveDayFile();
 }
 
 void DayLog::ShowSpanIfSet() {

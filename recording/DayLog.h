@@ -35,7 +35,8 @@ public:
 
     // Start-up: fills the store from today's file, or creates the file.
     // A file that cannot be read or parsed is reported, the store still gets
-    // every minute, and the original bytes are kept beside it.
+    // every minute, and the original bytes are kept beside it; a file that
+    // could not be parsed is then written again from the store.
     void LoadTodayFile();
     // Writes the store to the file of the date it holds. The first save of
     // a run also removes temporary files that an earlier crash left.

@@ -192,6 +192,18 @@ TEST_F(MainWindowTest, AStrayFileIsReportedAndEveryDayStillListed) {
     EXPECT_EQ(form->TimerMinutes().Interval(), 30000u); // start-up went on
 }
 
+// The day log and the month chart both read today's file at start-up: the
+// broken line is reported once, and the current month still shows.
+TEST_F(MainWindowTest, ABrokenTodayFileIsReportedOnceAndTheMonthShows) {
+    WriteFile(history + "26-12-08.dat", DayText({{5, "3:1:0"}}, 700) + "12:7\r\n9:9:0\r\n");
+    auto form = Start();
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "'' is not a valid integer value");
+    EXPECT_TRUE(form->MonthChart().Visible());
+    EXPECT_EQ(form->MonthChart().SeriesAt(0).YAt(7), 3); // the lines before the broken one
+    EXPECT_EQ(form->TimerMinutes().Interval(), 30000u);  // start-up went on
+}
+
 TEST_F(MainWindowTest, AMissingHistoryFolderIsReportedAndTheWindowStillRuns) {
     RemoveDirectoryW(Widen(history).c_str()); // fails: not empty
     for (const auto& name : ListFolder(history, "*"))

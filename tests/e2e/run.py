@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Runs one end-to-end case by name (ctest runs each case this way), or
-lists them: run.py --build BUILD (--list | CASE)."""
+lists them: run.py --build BUILD (--list | CASE). The list names each case,
+followed by ":serial" for one that must run alone."""
 
 import argparse
 import os
@@ -10,7 +11,7 @@ import traceback
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from cases import load  # noqa: E402
+from cases import SERIAL, load  # noqa: E402
 from driver.case import Case  # noqa: E402
 
 
@@ -22,7 +23,7 @@ def main():
     args = parser.parse_args()
     cases = load()
     if args.list:
-        print(";".join(sorted(cases)))
+        print(";".join(name + (":serial" if name in SERIAL else "") for name in sorted(cases)))
         return 0
     if args.case not in cases:
         print(f"no case {args.case}; the cases: {', '.join(sorted(cases))}")

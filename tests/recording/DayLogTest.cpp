@@ -92,7 +92,8 @@ TEST_F(DayLogFixture, TheActiveSpanOfTheFileIsShownUnderTheChart) {
 
 // A broken line stops the loading there: the error is shown, the store still
 // holds the whole day with the lines before it, the original bytes are kept
-// beside the file, and saving never loses them.
+// beside the file, and the file itself is written sound at once, so that no
+// other reader of the folder meets the broken line again.
 TEST_F(DayLogFixture, ABrokenFileIsReportedKeptAsideAndTheDayGoesOn) {
     struct Case {
         std::string badLine;
@@ -122,6 +123,7 @@ TEST_F(DayLogFixture, ABrokenFileIsReportedKeptAsideAndTheDayGoesOn) {
         EXPECT_EQ(day.RecordAt(2), (MinuteRecord{}));
         EXPECT_EQ(day.RecordAt(3), (MinuteRecord{}));
         EXPECT_EQ(ReadFile(BrokenCopyName(TodayFile(), 1)), original);
+        EXPECT_EQ(ReadFile(TodayFile()), DayText({{0, "3:4:5"}, {1, "6:7:8"}}));
 
         day.StoreMinute(601, 5, 1);
         day.SaveDayFile();
@@ -129,6 +131,23 @@ TEST_F(DayLogFixture, ABrokenFileIsReportedKeptAsideAndTheDayGoesOn) {
         EXPECT_EQ(ReadFile(BrokenCopyName(TodayFile(), 1)), original);
         EXPECT_THAT(ListFolder(historyDir, "*.dat"), ElementsAre("26-12-09.dat"));
     }
+}
+
+// Where the original bytes cannot be kept, the broken file is the only copy
+// of them: it is left as it is, and saving refuses to replace it.
+TEST_F(DayLogFixture, ABrokenFileWhoseCopyCannotBeMadeIsLeftAlone) {
+    const std::string original = Lines({"3:4:5", "12:7"});
+    WriteFile(TodayFile(), original);
+    // A folder where the copy would go: the copy cannot be written.
+    CreateDirectoryW(Widen(BrokenCopyName(TodayFile(), 1)).c_str(), nullptr);
+
+    log.LoadTodayFile();
+    EXPECT_THAT(Errors(), ElementsAre("'' is not a valid integer value"));
+    EXPECT_EQ(ReadFile(TodayFile()), original);
+    log.StoreMinute(601, 5, 1);
+    EXPECT_THROW(log.SaveDayFile(), Exception);
+    EXPECT_EQ(ReadFile(TodayFile()), original);
+    RemoveDirectoryW(Widen(BrokenCopyName(TodayFile(), 1)).c_str());
 }
 
 TEST_F(DayLogFixture, ASecondBrokenStartKeepsTheFirstCopyToo) {

@@ -10,17 +10,22 @@ c.probe.tooltips()) and the files, and waits for states with driver.poll,
 never with a fixed sleep. Whatever it started ends with the case."""
 
 CASES = {}
+# Cases that must run with no other test at the same time (ctest RUN_SERIAL):
+# the end of the Windows session reaches every program of the prefix.
+SERIAL = set()
 
 
-def case(name):
+def case(name, serial=False):
     def register(function):
         if name in CASES:
             raise ValueError(f"two cases named {name}")
         CASES[name] = function
+        if serial:
+            SERIAL.add(name)
         return function
     return register
 
 
 def load():
-    from . import faults, minute, package, settings, start  # noqa: F401  (they register)
+    from . import browsing, faults, minute, package, settings, start, tray  # noqa: F401
     return CASES

@@ -74,22 +74,27 @@ def broken_today_file(c):
     folder.write(today_path(), BROKEN_TODAY)
     before = folder.files()
     program = c.start(folder)
-    # Said twice: by the day log that loads it, and by the month chart that
-    # adds up the month's files; then the window shows.
+    # Said once, and the start-up goes on to the current month, whose chart
+    # adds up today's file as written again from what could be read.
     texts = answer_boxes_until_shown(program)
-    assert len(texts) == 2 and len(set(texts)) == 1, texts
-    assert texts[0].endswith("is not a valid integer value"), texts
-    assert program.quit() == 0
+    assert texts == ["'' is not a valid integer value"], texts
+    day_chart, month_chart = program.charts()
+    assert month_chart["visible"] and not day_chart["visible"]
+    assert tree_lines(program)[-2:] == [dayfiles.month_label(TODAY) + " 0 + *",
+                                        "  " + dayfiles.day_label(TODAY) + " 2"]
+    assert program.message_boxes() == []
 
+    # The original bytes are kept beside the day file, whole, before the
+    # day file itself is replaced.
     after = folder.files()
-    unchanged(before, after, today_path())
-    # The original bytes are kept beside the day file, whole.
     kept = [name for name in after if name.startswith(today_path() + ".broken")]
     assert kept and after[kept[0]] == BROKEN_TODAY, kept
     lines = dayfiles.lines(after[today_path()])
     assert len(lines) == dayfiles.MINUTES
     assert (lines[5], lines[600], lines[700]) == ("3:1:0", "7:2:0", "0:0:0"), (
         lines[5], lines[600], lines[700])
+    assert program.quit() == 0
+    unchanged(before, folder.files(), today_path())
 
 
 # --- Stray names, a missing folder, garbage settings ---------------------------
@@ -180,3 +185,30 @@ def ten_years_of_files(c):
     assert all(i["image"] == 1 for i in day_items[:-1])
     assert program.quit() == 0
     unchanged(before, folder.files())
+
+
+# --- The hook library ----------------------------------------------------------
+
+NOT_A_LIBRARY = b"MZ this is no library"
+
+
+def without_hook_library(c, library):
+    """The program's folder without its ostrelle.dll (or with a file of
+    that name that is no library): the error box, then the program ends
+    with a non-zero code, having written nothing."""
+    folder = c.folder(hook_library=False)
+    if library is not None:
+        folder.write("ostrelle.dll", library)
+    before = folder.files()
+    program = c.start(folder)
+    box = program.wait_for_message_box()
+    assert (box["caption"], box["text"], list(box["buttons"])) == (
+        APPLICATION_TITLE, "Could not find or load ostrelle.dll", ["OK"]), box
+    assert program.main_window() is None
+    program.answer(box)
+    assert program.wait_exit() == 1
+    assert folder.files() == before, sorted(folder.files())
+
+
+case("fault_missing_hook_library")(lambda c: without_hook_library(c, None))
+case("fault_broken_hook_library")(lambda c: without_hook_library(c, NOT_A_LIBRARY))

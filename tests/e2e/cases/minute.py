@@ -3,37 +3,54 @@ in its own folder, run side by side across the same boundary: they all count
 the same keys and pointer travel, and each shows something else at the tick.
 
   counting   keys typed into notepad and a pointer path of known length
-             land under the minute that begins at the boundary;
+             land under the minute that begins at the boundary; meanwhile
+             its day chart of today shows the running counts in its left
+             axis title, read off the screen;
   locked     today's file is held open without sharing at the boundary: the
-             error box, and once the file is released the counts reach it
-             (here by the quit, which saves), none of them twice;
+             error box, and the minute stays in memory only; once the file
+             is released, the end of the Windows session saves it (none of
+             the counts twice) and the settings, and the program ends;
   starting   started (into the tray) just before the keys are typed, with
              years of history to list: its start-up keeps it busy while the
-             keys come, and still every one of them is counted.
+             keys come, and still every one of them is counted; it ends
+             with the session too, hidden as it is.
+
+The end of the session reaches every window of the prefix, so this case runs
+alone.
 """
 
 import datetime
+import math
 import os
 import time
 
-from driver import dayfiles, desktop, ini, poll
+from driver import dayfiles, desktop, ini, poll, screen, wine
 from driver.program import APPLICATION_TITLE
 
 from . import case
 from .faults import EARLIER, EARLIER_DAY, today_path, unchanged
+from .settings import bounds
 from .start import require_no_autostart
 
 TYPED = "tallyvane counts these keys 0123456789"
-# A straight path back and forth over the screen; the program samples the
-# pointer every 50 ms, so it rests at each turn for a few samples.
+# A straight path back and forth over the screen, below notepad's text.
 START = (40, 600)
 TURNS = [(1240, 600), (40, 600), (1240, 600)]
-TRAVEL_PIXELS = 3 * 1200
 PIXELS_PER_INCH = 96
-REST_AT_TURN = 0.15
+# The programs look at the pointer every 50 ms: it rests at each place long
+# enough for them to see it there, so that every stretch of the way counts.
+REST = 0.25
 # What starting the programs and the driving need before the boundary.
-ROOM_NEEDED = 8.0
+ROOM_NEEDED = 12.0
 YEARS_OF_DAYS = 1000  # about a second of start-up
+# Where the counting program's window is (740 x 360), below notepad's
+# window (0, 0, 972, 729), so that its day chart's left axis title is on
+# the screen while notepad is in front; the locked one's above it.
+COUNTING_PLACE = dict(Top=660, Left=520)
+LOCKED_PLACE = dict(Top=270, Left=520)
+# The left axis title of the day chart: the chart's default font, turned
+# to run upwards.
+TITLE_FONT = dict(font="Tahoma", height=-11, angle=90, colour=0)
 
 
 def decimetres(pixels):
@@ -44,14 +61,33 @@ def next_boundary(now):
     return now.replace(second=0, microsecond=0) + datetime.timedelta(minutes=1)
 
 
-def walk_pointer():
-    desktop.move(*START)
-    for point in TURNS:
-        desktop.move(*point)
-        time.sleep(REST_AT_TURN)
+class PointerPath:
+    """The pointer's way as the programs count it: each step from one place
+    to the next, rounded to whole pixels."""
+
+    def __init__(self, start):
+        self.at = start
+        self.pixels = 0
+        desktop.move(*start)
+
+    def to(self, point):
+        if point != self.at:
+            self.pixels += round(math.dist(self.at, point))
+            self.at = point
+            desktop.move(*point)
+            time.sleep(REST)
+
+    def click(self, point):
+        self.to(point)
+        desktop.xdotool("click", 1)
 
 
-@case("minute_boundary")
+def title_shown(program, chart, text):
+    found, _ = screen.find_text(program.probe, chart, text, **TITLE_FONT)
+    return len(found) == 1
+
+
+@case("minute_boundary", serial=True)
 def minute_boundary(c):
     require_no_autostart()
     folders = {}
@@ -62,6 +98,8 @@ def minute_boundary(c):
         date = dayfiles.today() - datetime.timedelta(days=i)
         if date != EARLIER:
             folders["starting"].write("history/" + dayfiles.name(date), dayfiles.day())
+    folders["counting"].write("options.ini", ini.text(**COUNTING_PLACE))
+    folders["locked"].write("options.ini", ini.text(**LOCKED_PLACE))
     # Started in the tray, as at log-on, so that its window does not take
     # the keys typed into notepad when it shows.
     folders["starting"].write("options.ini", ini.text(WindowState=0))
@@ -85,11 +123,31 @@ def minute_boundary(c):
         boundary += datetime.timedelta(minutes=1)
     minute = dayfiles.minute_of(boundary)
 
-    desktop.move(*START)
+    driving = time.monotonic()
+    path = PointerPath(START)
     programs = {role: c.start(folders[role]) for role in ("counting", "locked")}
-    for program in programs.values():
-        program.wait_for_main_window()
+    shown = {role: program.wait_for_main_window() for role, program in programs.items()}
+    # Today's day chart on view in the counting program: from then on its
+    # left axis title shows the running counts, and after each stretch of
+    # the way the case waits until it shows the way so far, exactly.
+    counting = programs["counting"]
+    today_item = [i for i in counting.tree() if i["text"] == dayfiles.day_label(dayfiles.today())]
+    path.click(desktop.centre(today_item[0]["rect"]))
+    day_chart = counting.settled(lambda: (lambda day, month: day["visible"] and day)(
+        *counting.charts()), what="today's day chart")
+
+    def title_shows(keys):
+        title = "Activity [%d : %d]" % (keys, decimetres(path.pixels))
+        try:
+            poll.until(lambda: title_shown(counting, day_chart, title), timeout=10,
+                       what=f"the day chart's title {title!r}")
+        except poll.Timeout:
+            screen.capture(c.probe, day_chart, os.path.join(folders["counting"].root, "day.bmp"))
+            raise
+    title_shows(0)
     held = c.hold(today["locked"])
+    path.to(START)
+    title_shows(0)
     notepad.focus(at=START)  # the pointer is there: the click adds no travel
     programs["starting"] = c.start(folders["starting"])
     # Today's file is made after the form (and its keyboard hook) is up,
@@ -98,8 +156,14 @@ def minute_boundary(c):
                what="the starting program's day file")
     desktop.type_text(TYPED)
     poll.until(lambda: notepad.text() == TYPED, timeout=20, what="the keys in notepad")
-    walk_pointer()
+    for turn in TURNS:
+        path.to(turn)
+        title_shows(len(TYPED))
+    # Exactly: one key more is not what it shows.
+    assert not title_shown(counting, day_chart,
+                           "Activity [%d : %d]" % (len(TYPED) + 1, decimetres(path.pixels)))
     poll.until(programs["starting"].tree, timeout=20, what="the starting program's tree")
+    print(f"the driving took {time.monotonic() - driving:.1f} s of the {ROOM_NEEDED:g} s it may")
     assert datetime.datetime.now() < boundary, "the driving did not end before the boundary"
 
     # counting: the record of the minute that begins at the boundary.
@@ -110,7 +174,7 @@ def minute_boundary(c):
                        + 15, what=f"the record of minute {minute}")
     keys, mouse, cpu = (int(v) for v in lines[minute].split(":"))
     assert keys == len(TYPED), lines[minute]
-    assert abs(mouse - decimetres(TRAVEL_PIXELS)) <= 1 and cpu == 0, lines[minute]
+    assert abs(mouse - decimetres(path.pixels)) <= 1 and cpu == 0, lines[minute]
     assert [i for i, line in enumerate(lines) if line != "0:0:0"] == [minute]
     counting_record = lines[minute]
     programs["counting"].stop()
@@ -122,9 +186,10 @@ def minute_boundary(c):
         dayfiles.lines(folders["starting"].read(today_path()))), timeout=15,
         what="the starting program's record")
     assert lines[minute].split(":")[0] == str(len(TYPED)), lines[minute]
-    programs["starting"].stop()
+    starting_record = lines[minute]
 
-    # locked: the tick could not write, and says so.
+    # locked: the tick could not write, and says so; the minute is in memory
+    # only.
     locked = programs["locked"]
     box = locked.wait_for_message_box(timeout=15)
     assert box["caption"] == APPLICATION_TITLE, box
@@ -133,9 +198,19 @@ def minute_boundary(c):
     assert folders["locked"].read(today_path()) == dayfiles.day(), "written while held"
     held.release()
     locked.answer(box)
-    assert locked.quit() == 0
+
+    # The end of the session: both programs save and end by themselves.
+    wine.end_session()
+    assert locked.wait_exit(timeout=30) == 0
+    assert programs["starting"].wait_exit(timeout=30) == 0
     lines = dayfiles.lines(folders["locked"].read(today_path()))
     assert lines[minute] == counting_record, (lines[minute], counting_record)
     assert [i for i, line in enumerate(lines) if line != "0:0:0"] == [minute], "counted twice"
+    assert ini.read(folders["locked"].options) == {
+        "windowstate": "1", **bounds(shown["locked"]["rect"]), "treewidth": "150"}, (
+        ini.read(folders["locked"].options))
+    lines = dayfiles.lines(folders["starting"].read(today_path()))
+    assert lines[minute] == starting_record
+    assert ini.read(folders["starting"].options)["windowstate"] == "0"
     for role, folder in folders.items():
-        unchanged(before[role], folder.files(), today_path())
+        unchanged(before[role], folder.files(), today_path(), "options.ini")

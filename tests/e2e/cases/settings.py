@@ -1,7 +1,7 @@
 """Settings across starts: how the window was left at a quit decides how the
 next start opens it."""
 
-from driver import desktop, ini, poll
+from driver import desktop, ini, poll, tray
 
 from . import case
 from .start import DESIGNED_SIZE, centred, require_no_autostart
@@ -21,8 +21,7 @@ def maximise(program):
     items = window_menu(program)
     assert not items["Maximize"]["disabled"] and items["Close"]["default"], items
     program.keys("x")
-    return poll.until(lambda: program.main_window()["zoomed"] and program.main_window(),
-                      timeout=10, what="the window maximised")
+    return program.wait_for_main_window(zoomed=True, timeout=10)
 
 
 def move_by_keys(program, left_steps, up_steps):
@@ -34,8 +33,7 @@ def move_by_keys(program, left_steps, up_steps):
     desktop.key(*(["Left"] * left_steps + ["Up"] * up_steps + ["Return"]))
     dx, dy = -left_steps * MOVE_STEP, -up_steps * MOVE_STEP
     expected = [before[0] + dx, before[1] + dy, before[2] + dx, before[3] + dy]
-    return poll.until(lambda: program.main_window()["rect"] == expected and expected,
-                      timeout=10, what=f"the window moved to {expected}")
+    return program.wait_for_main_window(rect=expected, timeout=10)
 
 
 def bounds(rect):
@@ -46,43 +44,66 @@ def bounds(rect):
 STORED = dict(WindowState=1, Top=120, Left=200, Height=400, Width=800, TreeWidth=170)
 
 
-@case("settings_quit_maximised")
-def quit_maximised(c):
-    require_no_autostart()
-    folder = c.folder()
-    folder.write("options.ini", ini.text(**STORED))
-    program = c.start(folder)
-    program.wait_for_main_window(rect=[200, 120, 1000, 520])
-    maximise(program)
-    assert program.quit() == 0
-    assert ini.read(folder.options) == {
-        "windowstate": "2", "top": "120", "left": "200", "height": "400", "width": "800",
-        "treewidth": "170"}, ini.read(folder.options)
-
-    c.start(folder).wait_for_main_window(zoomed=True)
+def quit_from_tray(program):
+    """The tray menu's Close, the way to quit while the window is hidden."""
+    items = tray.open_menu(program)
+    tray.choose(program, items["Close"])
+    return program.wait_exit()
 
 
-@case("settings_quit_moved")
-def quit_moved(c):
-    require_no_autostart()
-    folder = c.folder()
-    program = c.start(folder)
-    program.wait_for_main_window(rect=centred(DESIGNED_SIZE))
-    moved = move_by_keys(program, 5, 3)
-    assert program.quit() == 0
-    stored = ini.read(folder.options)
-    assert stored == {"windowstate": "1", **bounds(moved), "treewidth": "150"}, stored
-
-    c.start(folder).wait_for_main_window(rect=moved, zoomed=False)
-
-
-@case("settings_start_hidden")
-def start_hidden(c):
-    folder = c.folder()
-    folder.write("options.ini", ini.text(**{**STORED, "WindowState": 0}))
-    program = c.start(folder)
-    # Start-up has run to its end (the tree is built) with the window kept
-    # hidden.
-    poll.until(lambda: program.tree(), timeout=20, what="the tree")
+def hide(program):
+    """The tray menu's Hide statistic window."""
     main = program.main_window()
-    assert not main["visible"], main
+    items = tray.open_menu(program)
+    tray.choose(program, items["Hide statistic window"])
+    program.settled(lambda: not program.main_window()["visible"] and not program.taskbar_button(),
+                    what="the window and its taskbar button hidden")
+    return main
+
+
+class Row:
+    def __init__(self, stored, opened, act, quit, written, reopened):
+        self.stored = stored  # options.ini before the first start, or None
+        self.opened = opened  # () -> how the first start shows the window
+        self.act = act  # program -> the window as the quit finds it
+        self.quit = quit
+        self.written = written  # the window as left -> options.ini after the quit
+        self.reopened = reopened  # (program, the window as left): the next start's check
+
+
+ROWS = {
+    "settings_quit_maximised": Row(
+        STORED, lambda: dict(rect=[200, 120, 1000, 520]), maximise, lambda p: p.quit(),
+        # The bounds stay as they were: the next normal start uses them.
+        lambda left: {"windowstate": "2", "top": "120", "left": "200", "height": "400",
+                      "width": "800", "treewidth": "170"},
+        lambda program, left: program.wait_for_main_window(zoomed=True)),
+    "settings_quit_moved": Row(
+        None, lambda: dict(rect=centred(DESIGNED_SIZE), zoomed=False),
+        lambda p: move_by_keys(p, 5, 3),
+        lambda p: p.quit(),
+        lambda left: {"windowstate": "1", **bounds(left["rect"]), "treewidth": "150"},
+        lambda program, left: program.wait_for_main_window(rect=left["rect"], zoomed=False)),
+    "settings_quit_hidden": Row(
+        None, lambda: dict(rect=centred(DESIGNED_SIZE)), hide, quit_from_tray,
+        lambda left: {"windowstate": "0", **bounds(left["rect"]), "treewidth": "150"},
+        lambda program, left: tray.only_the_icon(program)),
+}
+
+
+def across_starts(c, row):
+    require_no_autostart()
+    folder = c.folder()
+    if row.stored:
+        folder.write("options.ini", ini.text(**row.stored))
+    program = c.start(folder)
+    program.wait_for_main_window(**row.opened())
+    left = row.act(program)
+    assert row.quit(program) == 0
+    stored = ini.read(folder.options)
+    assert stored == row.written(left), stored
+    row.reopened(c.start(folder), left)
+
+
+for _name, _row in ROWS.items():
+    case(_name)(lambda c, row=_row: across_starts(c, row))

@@ -62,6 +62,12 @@ class Case:
         self.probe_exe = os.path.join(build, "tests", "e2e", "probe.exe")
         self.probe = Probe(self.probe_exe)
         self._started = []
+        self._at_end = []
+
+    def at_end(self, undo):
+        """Something the case changed outside its folders (the registry), to
+        put back when the case ends, however it ends."""
+        self._at_end.append(undo)
 
     def folder(self, suffix="", **options):
         return ProgramFolder(self.build, self.name + suffix, **options)
@@ -82,6 +88,11 @@ class Case:
         return held
 
     def close(self):
+        for undo in reversed(self._at_end):
+            try:
+                undo()
+            except Exception as error:
+                print(f"undoing {undo}: {error}")
         for thing in reversed(self._started):
             try:
                 thing.release() if isinstance(thing, HeldFile) else thing.stop()

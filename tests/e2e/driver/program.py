@@ -145,11 +145,30 @@ class Program:
         poll.until(lambda: all(b["hwnd"] != box["hwnd"] for b in self.message_boxes()),
                    timeout=10, what="the message box to close")
 
+    def settled(self, condition, timeout=20, what="the state"):
+        """condition()'s value once it is true and still is when the program
+        has nothing left to handle: a window passes through other states on
+        its way, and must not leave the expected one after. Held on every
+        poll for STEADY seconds after the program went idle, as the window
+        system's own answers (Wine's, to the X server) come a little after
+        the program's last step."""
+        since = {}
+
+        def held():
+            value = condition()
+            if not value:
+                since.clear()
+                return None
+            if not since:
+                if not self.probe.idle(self.pid):
+                    return None
+                since["t"] = time.monotonic()
+            return value if time.monotonic() - since["t"] >= STEADY else None
+        return poll.until(held, timeout=timeout, what=what)
+
     def wait_for_main_window(self, visible=True, timeout=20, **expected):
         """The main window once it is (in)visible and every expected field
-        (rect=..., zoomed=...) has its value, and still has when the program
-        has nothing left to handle: a window passes through other states
-        while it is placed, and must not leave the expected one after."""
+        (rect=..., zoomed=...) has its value, settled."""
         last = {}
 
         def ready():
@@ -159,26 +178,60 @@ class Program:
                     main[k] == v for k, v in expected.items()):
                 return main
             return None
-        # Held on every poll for STEADY seconds after the program went idle:
-        # the window system's own answers (Wine's, to the X server) come a
-        # little after the program's last step.
-        since = {}
-
-        def settled():
-            main = ready()
-            if not main:
-                since.clear()
-                return None
-            if not since:
-                if not self.probe.idle(self.pid):
-                    return None
-                since["t"] = time.monotonic()
-            return main if time.monotonic() - since["t"] >= STEADY else None
         try:
-            return poll.until(settled, timeout=timeout, what="the main window")
+            return self.settled(ready, timeout=timeout, what="the main window")
         except poll.Timeout:
             raise poll.Timeout(f"the main window never became visible={visible} {expected}; "
                                f"last seen: {last.get('seen')}")
+
+    def application_window(self):
+        """The hidden application window, which carries the taskbar button:
+        the button shows while this window is visible."""
+        found = self.top_level(caption=APPLICATION_TITLE, class_name="TallyvaneApplication")
+        return found[0] if found else None
+
+    def taskbar_button(self):
+        return self.application_window()["visible"]
+
+    def in_front(self):
+        """The main window shown and in front, settled."""
+        main = self.wait_for_main_window()
+        self.settled(lambda: self.probe.foreground()["hwnd"] == main["hwnd"], timeout=10,
+                     what="the main window in front")
+        return main
+
+    def charts(self):
+        """The two charts of the main window (day, month): each holds its
+        caption, and the day chart its zoom buttons."""
+        main = self.main_window()
+        windows = self.windows()
+        inside = {}
+        for w in windows:
+            inside.setdefault(w["parent"], []).append(w)
+        day = month = None
+        for w in windows:
+            if w["parent"] != main["hwnd"] or w["class"] != "TallyvaneControl":
+                continue
+            classes = {child["class"] for child in inside.get(w["hwnd"], [])}
+            if "Button" in classes:
+                day = w
+            elif "Static" in classes:
+                month = w
+        return day, month
+
+    def caption_of(self, chart):
+        """The caption under a chart."""
+        return [w["text"] for w in self.windows()
+                if w["parent"] == chart["hwnd"] and w["class"] == "Static"][0]
+
+    def top_level_shown(self, caption):
+        found = [w for w in self.top_level(caption=caption) if w["visible"]]
+        return found[0] if found else None
+
+    def child(self, parent, text, class_name=None):
+        found = [w for w in self.windows() if w["parent"] == parent["hwnd"] and w["text"] == text
+                 and (class_name is None or w["class"] == class_name)]
+        return found[0] if found else None
 
     # --- The user's hands ------------------------------------------------
 

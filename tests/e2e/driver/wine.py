@@ -6,12 +6,14 @@ RUN_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Run"
 AUTOSTART_VALUE = "User Ostrelle"
 
 
+def _reg(*args):
+    return subprocess.run(["wine", "reg", *args], capture_output=True, text=True,
+                          stdin=subprocess.DEVNULL, timeout=60)
+
+
 def reg_query(key, value):
     """The data of a string value, or None when it is not there."""
-    result = subprocess.run(
-        ["wine", "reg", "query", key, "/v", value],
-        capture_output=True, text=True, stdin=subprocess.DEVNULL, timeout=60,
-    )
+    result = _reg("query", key, "/v", value)
     if result.returncode != 0:
         return None
     for line in result.stdout.splitlines():
@@ -23,5 +25,28 @@ def reg_query(key, value):
     return None
 
 
+def reg_delete(key, value):
+    """Removes a value; a value that is not there is no error."""
+    if reg_query(key, value) is None:
+        return
+    result = _reg("delete", key, "/v", value, "/f")
+    if result.returncode != 0:
+        raise AssertionError(f"reg delete {key} /v {value}: {result.stdout}{result.stderr}")
+
+
 def autostart_value():
     return reg_query(RUN_KEY, AUTOSTART_VALUE)
+
+
+def remove_autostart():
+    reg_delete(RUN_KEY, AUTOSTART_VALUE)
+
+
+def end_session():
+    """The end of the Windows session, as at a log-off: every top-level
+    window of the prefix is asked and told (WM_QUERYENDSESSION, then
+    WM_ENDSESSION); the programs must end by themselves."""
+    result = subprocess.run(["wineboot", "--end-session"], capture_output=True, text=True,
+                            stdin=subprocess.DEVNULL, timeout=60)
+    if result.returncode != 0:
+        raise AssertionError(f"wineboot --end-session: {result.returncode} {result.stderr}")

@@ -21,6 +21,9 @@ void WaitForExit(const Args& args, Json& out);    // wait <pid> <milliseconds>
 void WaitForIdle(const Args& args, Json& out);    // idle <pid> <milliseconds>
 void Terminate(const Args& args, Json& out);      // kill <pid>
 void HoldFile(const Args& args, Json& out);       // hold <path>: until a line on stdin
+void FindTextOnScreen(const Args& args,
+                      Json& out); // findtext <hwnd> <font> <height> <angle> <colour> <text>
+void CaptureWindow(const Args& args, Json& out); // capture <hwnd> <bmp path>
 
 long long NumberArg(const Args& args, std::size_t i);
 HWND WindowArg(const Args& args, std::size_t i);

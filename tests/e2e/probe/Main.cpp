@@ -14,10 +14,20 @@
 
 namespace {
 const std::map<std::string, std::function<void(const Args&, Json&)>> kCommands = {
-    {"windows", ListWindows},  {"tree", ListTreeItems}, {"tooltips", ListTooltips},
-    {"menus", ListPopupMenus}, {"press", PressButton},  {"foreground", Foreground},
-    {"pids", FindProcesses},   {"wait", WaitForExit},   {"kill", Terminate},
-    {"hold", HoldFile},        {"idle", WaitForIdle},   {"release", ReleaseKeys},
+    {"windows", ListWindows},
+    {"tree", ListTreeItems},
+    {"tooltips", ListTooltips},
+    {"menus", ListPopupMenus},
+    {"press", PressButton},
+    {"foreground", Foreground},
+    {"pids", FindProcesses},
+    {"wait", WaitForExit},
+    {"kill", Terminate},
+    {"hold", HoldFile},
+    {"idle", WaitForIdle},
+    {"release", ReleaseKeys},
+    {"findtext", FindTextOnScreen},
+    {"capture", CaptureWindow},
 };
 
 void WriteLine(const std::string& text) {
