@@ -28,7 +28,7 @@ GdiChartCanvas::GdiChartCanvas(HDC dc) : dc_(dc), savedState_(SaveDC(dc)) {
     SetBkMode(dc_, TRANSPARENT);
     SetTextAlign(dc_, TA_LEFT | TA_TOP | TA_NOUPDATECP);
     SelectObject(dc_, GetStockObject(DC_BRUSH));
-    SetDCBrushColor(dc_, brushColor_);
+    SetDCBrushColor(dc_, dcBrushColor_);
     SetPen(0, 1, ChartPenStyle::Solid);
 }
 
@@ -73,12 +73,37 @@ void GdiChartCanvas::SetPenMode(ChartPenMode mode) {
 }
 
 void GdiChartCanvas::SetBrush(TColor color, ChartBrushStyle style) {
+    const bool clear = style == ChartBrushStyle::Clear;
+    if (brushSet_ && color == brushColor_ && clear == brushClear_)
+        return;
+    brushSet_ = true;
     brushColor_ = color;
-    brushClear_ = style == ChartBrushStyle::Clear;
-    SelectObject(dc_, GetStockObject(brushClear_ ? NULL_BRUSH : DC_BRUSH));
-    SetDCBrushColor(dc_, color);
-    SetBkMode(dc_, brushClear_ ? TRANSPARENT : OPAQUE);
+    brushClear_ = clear;
+    SetBkMode(dc_, clear ? TRANSPARENT : OPAQUE);
     SetBkColor(dc_, color);
+}
+
+// The context's brush is made the set one only when a shape needs it: fills
+// of their own colour (a gradient is thousands of them) and brush settings
+// that change nothing cost no call to the platform.
+void GdiChartCanvas::ApplyBrush() {
+    SelectBrush(brushClear_);
+    if (!brushClear_)
+        SetBrushColor(brushColor_);
+}
+
+void GdiChartCanvas::SelectBrush(bool clear) {
+    if (clear == clearSelected_)
+        return;
+    SelectObject(dc_, GetStockObject(clear ? NULL_BRUSH : DC_BRUSH));
+    clearSelected_ = clear;
+}
+
+void GdiChartCanvas::SetBrushColor(TColor color) {
+    if (color == dcBrushColor_)
+        return;
+    SetDCBrushColor(dc_, color);
+    dcBrushColor_ = color;
 }
 
 void GdiChartCanvas::SetFont(const ChartFontSpec& font) {
@@ -133,14 +158,17 @@ void GdiChartCanvas::TextAt(int x, int y, std::string_view text) {
 }
 
 void GdiChartCanvas::Rectangle(const TRect& r) {
+    ApplyBrush();
     ::Rectangle(dc_, r.left, r.top, r.right, r.bottom);
 }
 
 void GdiChartCanvas::Ellipse(const TRect& r) {
+    ApplyBrush();
     ::Ellipse(dc_, r.left, r.top, r.right, r.bottom);
 }
 
 void GdiChartCanvas::Polygon(const TPoint* points, int count) {
+    ApplyBrush();
     points_.resize(size_t(count));
     for (int i = 0; i < count; ++i)
         points_[size_t(i)] = {points[i].x, points[i].y};
@@ -153,11 +181,9 @@ void GdiChartCanvas::Line(int x0, int y0, int x1, int y1) {
 }
 
 void GdiChartCanvas::FillRect(const TRect& r, TColor color) {
-    HGDIOBJ previous = SelectObject(dc_, GetStockObject(DC_BRUSH));
-    SetDCBrushColor(dc_, color);
+    SelectBrush(false);
+    SetBrushColor(color);
     PatBlt(dc_, r.left, r.top, r.Width(), r.Height(), PATCOPY);
-    SetDCBrushColor(dc_, brushColor_);
-    SelectObject(dc_, previous);
 }
 
 void GdiChartCanvas::ClipRect(const TRect& r) {

@@ -9,6 +9,7 @@
 // Solid one-pixel pens and solid brushes use the context's own DC pen and
 // brush, so the common drawing creates no GDI objects; wider or styled pens
 // and fonts are made once per change and kept while they stay the same.
+// Settings that change nothing make no call to the platform.
 // The context is handed back as it was found.
 class GdiChartCanvas final : public ChartCanvas {
 public:
@@ -33,6 +34,9 @@ public:
 
 private:
     const std::wstring& Wide(std::string_view text);
+    void ApplyBrush();
+    void SelectBrush(bool clear);
+    void SetBrushColor(TColor color);
 
     HDC dc_;
     int savedState_;
@@ -43,8 +47,14 @@ private:
     TColor penColor_ = clNone;
     int penWidth_ = -1;
     ChartPenStyle penStyle_ = ChartPenStyle::Solid;
+    // The brush as set, and what the context has selected: its DC brush
+    // (with that colour) or the null brush. The first setting always
+    // applies, as the context's text background follows it.
     TColor brushColor_ = 0xFFFFFF;
     bool brushClear_ = false;
+    bool brushSet_ = false;
+    TColor dcBrushColor_ = 0xFFFFFF;
+    bool clearSelected_ = false;
     ChartFontSpec fontSpec_;
     bool fontMade_ = false;
     std::wstring wide_;
