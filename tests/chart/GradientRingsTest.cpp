@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <vector>
 
 namespace {
 
@@ -51,4 +52,48 @@ TEST(GradientRings, WideChartsEndInAHorizontalBand) {
     EXPECT_EQ((pixels[{20, 5}]), GradientRingColor(kStart, kEnd, 5 + 19, 25));
     EXPECT_EQ((pixels[{10, 5}]), GradientRingColor(kStart, kEnd, 5 + 10, 25));
     EXPECT_EQ((pixels[{3, 3}]), GradientRingColor(kStart, kEnd, 3 + 3, 25));
+}
+
+namespace {
+// The picture of a gradient painter on a plain pixel array, later fills over
+// earlier ones; pixels left unpainted stay 0xFF000000.
+template <typename Painter>
+std::vector<TColor> Picture(int w, int h, TColor start, TColor end, Painter paint) {
+    std::vector<TColor> pixels(size_t(w) * size_t(h), 0xFF000000);
+    paint(TRect{0, 0, w, h}, start, end, [&](const TRect& r, TColor colour) {
+        for (int y = std::max(r.top, 0); y < std::min(r.bottom, h); ++y)
+            for (int x = std::max(r.left, 0); x < std::min(r.right, w); ++x)
+                pixels[size_t(y) * size_t(w) + size_t(x)] = colour;
+    });
+    return pixels;
+}
+} // namespace
+
+// The bands are only a faster way to paint the rings: every size, odd and
+// even, wide and tall, with colours that change every ring or rarely.
+TEST(GradientRings, BandsPaintExactlyWhatTheRingsPaint) {
+    const std::pair<TColor, TColor> colours[] = {
+        {kStart, kEnd}, {0x000000, 0xFFFFFF}, {0x102030, 0x112131}};
+    auto rings = [](const TRect& b, TColor s, TColor e, auto&& f) {
+        ForEachGradientStrip(b, s, e, f);
+    };
+    auto bands = [](const TRect& b, TColor s, TColor e, auto&& f) {
+        ForEachGradientBand(b, s, e, f);
+    };
+    std::vector<std::pair<int, int>> sizes;
+    for (int w = 0; w <= 24; ++w)
+        for (int h = 0; h <= 24; ++h)
+            sizes.push_back({w, h});
+    sizes.insert(sizes.end(), {{740, 360}, {361, 740}, {1920, 1080}, {301, 1}});
+    for (auto [start, end] : colours)
+        for (auto [w, h] : sizes)
+            ASSERT_EQ(Picture(w, h, start, end, bands), Picture(w, h, start, end, rings))
+                << w << " x " << h << ", from " << start << " to " << end;
+}
+
+TEST(GradientRings, BandsOfTheDesignedColoursAreFew) {
+    int fills = 0;
+    ForEachGradientBand(TRect{0, 0, 1920, 1080}, kStart, kEnd,
+                        [&](const TRect& r, TColor) { fills += r.Width() > 0 && r.Height() > 0; });
+    EXPECT_LT(fills, 400); // the rings are 3840 strips
 }
