@@ -1,6 +1,7 @@
 #include "About.h"
 
 #include "MainFormClasses.h"
+#include "toolkit/Application.h"
 #include "toolkit/Exception.h"
 #include "toolkit/FormLoader.h"
 #include "toolkit/JpegImage.h"
@@ -13,12 +14,24 @@ TfrmAbout::TfrmAbout() : TForm(nullptr) {
     h.Add("lblHomepageClick", this, &TfrmAbout::lblHomepageClick);
     h.Add("btnCloseClick", this, &TfrmAbout::btnCloseClick);
     LoadFromResource(MainFormClasses(), h, L"FRMABOUT");
-    auto* image = dynamic_cast<TImage*>(FindComponent("Image"));
-    if (!image)
+    image_ = dynamic_cast<TImage*>(FindComponent("Image"));
+    if (!image_)
         throw Exception("The About dialog has no picture");
-    image->SetBitmap(BitmapFromRgb(DecodeJpeg(ReadFormResource(L"ABOUTPICTURE"))));
     // The labels and the button sit on the picture.
-    image->SendToBack();
+    image_->SendToBack();
+}
+
+void TfrmAbout::SetVisible(bool visible) {
+    if (visible && !image_->Bitmap()) {
+        // A picture that cannot be decoded is reported, and the dialog still
+        // shows, without it, and closes as ever.
+        try {
+            image_->SetBitmap(BitmapFromRgb(DecodeJpeg(ReadFormResource(L"ABOUTPICTURE"))));
+        } catch (const std::exception& error) {
+            Application().ShowException(error);
+        }
+    }
+    TForm::SetVisible(visible);
 }
 
 const std::string& TfrmAbout::Homepage() const {

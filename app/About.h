@@ -14,4 +14,11 @@ public:
 
     // The address the homepage label shows and a click opens.
     const std::string& Homepage() const;
+
+    // The picture is decoded when the dialog is first shown: decoded it
+    // takes about a megabyte, for a dialog most runs never show.
+    void SetVisible(bool visible) override;
+
+private:
+    TImage* image_ = nullptr;
 };
