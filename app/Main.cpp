@@ -1,168 +1,240 @@
 #include "Main.h"
 
 #include "About.h"
+#include "HistoryParts.h"
 #include "MainFormClasses.h"
+#include "WindowOptions.h"
 #include "WindowPlacement.h"
+#include "chart/Chart.h"
+#include "desktop/Autostart.h"
+#include "desktop/TrayIcon.h"
 #include "history/DayChartRules.h"
 #include "history/HistoryTree.h"
 #include "history/HistoryViews.h"
+#include "recording/ActivityRecorder.h"
+#include "recording/DayLog.h"
 #include "toolkit/Application.h"
-#include "toolkit/Exception.h"
 #include "toolkit/Files.h"
 #include "toolkit/FindOwned.h"
-#include "toolkit/IniFile.h"
-#include "toolkit/Registry.h"
+#include "toolkit/FormLoader.h"
+#include "toolkit/PopupMenu.h"
+#include "toolkit/StdControls.h"
+#include "toolkit/Timer.h"
+
+#include <algorithm>
 
 namespace {
-constexpr char kSection[] = "PosSize";
 constexpr int kHintHidePause = 10000;
 
-// Virtual-key codes the window answers before its controls do.
-constexpr WORD kKeypadPlus = 107;
-constexpr WORD kKeypadMinus = 109;
-constexpr WORD kKeypadMultiply = 106;
+FormHandlers MainHandlers(TfrmMain* form) {
+    FormHandlers h;
+    h.Add("FormCreate", form, &TfrmMain::FormCreate);
+    h.Add("FormCloseQuery", form, &TfrmMain::FormCloseQuery);
+    h.Add("FormEndSession", form, &TfrmMain::FormEndSession);
+    h.Add("FormKeyDown", form, &TfrmMain::FormKeyDown);
+    h.Add("SysKeyboardHookKeyDown", form, &TfrmMain::SysKeyboardHookKeyDown);
+    h.Add("TimerMouseTimer", form, &TfrmMain::TimerMouseTimer);
+    h.Add("TimerMinutesTimer", form, &TfrmMain::TimerMinutesTimer);
+    h.Add("TreeViewChange", form, &TfrmMain::TreeViewChange);
+    h.Add("TreeViewMouseMove", form, &TfrmMain::TreeViewMouseMove);
+    h.Add("pCloseClick", form, &TfrmMain::pCloseClick);
+    h.Add("pAboutClick", form, &TfrmMain::pAboutClick);
+    h.Add("pShowStatClick", form, &TfrmMain::pShowStatClick);
+    h.Add("pHideStatClick", form, &TfrmMain::pHideStatClick);
+    h.Add("pAutoStartClick", form, &TfrmMain::pAutoStartClick);
+    h.Add("PopupMenuPopup", form, &TfrmMain::PopupMenuPopup);
+    h.Add("TrayIconMouseDown", form, &TfrmMain::TrayIconMouseDown);
+    h.Add("sbtnZoomInClick", form, &TfrmMain::sbtnZoomInClick);
+    h.Add("sbtnZoomOutClick", form, &TfrmMain::sbtnZoomOutClick);
+    h.Add("sbtnZoomUndoClick", form, &TfrmMain::sbtnZoomUndoClick);
+    h.Add("myChartMouseDown", form, &TfrmMain::myChartMouseDown);
+    h.Add("myChartMouseUp", form, &TfrmMain::myChartMouseUp);
+    h.Add("myChartMouseMove", form, &TfrmMain::myChartMouseMove);
+    h.Add("ChartMonthMouseMove", form, &TfrmMain::ChartMonthMouseMove);
+    h.Add("myChartGetAxisLabel", form, &TfrmMain::myChartGetAxisLabel);
+    h.Add("myChartAllowScroll", form, &TfrmMain::myChartAllowScroll);
+    return h;
+}
 } // namespace
 
+// Everything the window drives, found once by the names its description
+// gives, then the day log, the recorder and the history views over them.
+// It exists whole or not at all.
+struct TfrmMain::Parts {
+    Parts(TfrmMain& form, const Clock& clock, const std::string& historyDir)
+        : tree(FindOwned<TTreeView>(form, "TreeView")),
+          dayChart(FindOwned<TChart>(form, "myChart")),
+          monthChart(FindOwned<TChart>(form, "ChartMonth")),
+          dayCaption(FindOwned<TStaticText>(form, "stlblBottomText")),
+          timerMinutes(FindOwned<TTimer>(form, "TimerMinutes")),
+          popupMenu(FindOwned<TPopupMenu>(form, "PopupMenu")),
+          trayIcon(FindOwned<TTrayIcon>(form, "TrayIcon")),
+          close(FindOwned<TMenuItem>(form, "pClose")),
+          autoStart(FindOwned<TMenuItem>(form, "pAutoStart")),
+          showStat(FindOwned<TMenuItem>(form, "pShowStat")),
+          hideStat(FindOwned<TMenuItem>(form, "pHideStat")),
+          dayLog(DayLog::Store{FindOwned<TChartSeries>(form, "mySeriesKeys2"),
+                               FindOwned<TChartSeries>(form, "mySeriesMouse2"),
+                               FindOwned<TChartSeries>(form, "mySeriesCPU1")},
+                 clock, historyDir,
+                 DayLog::Caption{[this] { return dayCaption.Hint(); },
+                                 [this](const std::string& text) { dayCaption.SetCaption(text); }}),
+          recorder(dayLog, clock, form.PixelsPerInch(),
+                   ActivityRecorder::Hooks{[this](const std::string& title) {
+                                               dayChart.LeftAxis().Title().SetCaption(title);
+                                           },
+                                           [this] {
+                                               const TTreeNode* node = tree.Selected();
+                                               return node ? node->Text() : std::string();
+                                           }}),
+          views(HistoryPartsOf(form), dayLog, clock) {}
+
+    TTreeView& tree;
+    TChart& dayChart;
+    TChart& monthChart;
+    TStaticText& dayCaption;
+    TTimer& timerMinutes;
+    TPopupMenu& popupMenu;
+    TTrayIcon& trayIcon;
+    TMenuItem& close;
+    TMenuItem& autoStart;
+    TMenuItem& showStat;
+    TMenuItem& hideStat;
+    DayLog dayLog;
+    ActivityRecorder recorder;
+    HistoryViews views;
+};
+
 TfrmMain::TfrmMain(const Clock& clock, std::string programFolder)
+    : TfrmMain(clock, std::move(programFolder), ReadFormResource(L"FRMMAIN")) {}
+
+TfrmMain::TfrmMain(const Clock& clock, std::string programFolder, std::string_view description)
     : TForm(nullptr), clock_(clock), programFolder_(std::move(programFolder)),
       optionsFile_(programFolder_ + "options.ini") {
-    FormHandlers h;
-    h.Add("FormCreate", this, &TfrmMain::FormCreate);
-    h.Add("FormCloseQuery", this, &TfrmMain::FormCloseQuery);
-    h.Add("FormEndSession", this, &TfrmMain::FormEndSession);
-    h.Add("FormKeyDown", this, &TfrmMain::FormKeyDown);
-    h.Add("SysKeyboardHookKeyDown", this, &TfrmMain::SysKeyboardHookKeyDown);
-    h.Add("TimerMouseTimer", this, &TfrmMain::TimerMouseTimer);
-    h.Add("TimerMinutesTimer", this, &TfrmMain::TimerMinutesTimer);
-    h.Add("TreeViewChange", this, &TfrmMain::TreeViewChange);
-    h.Add("TreeViewMouseMove", this, &TfrmMain::TreeViewMouseMove);
-    h.Add("pCloseClick", this, &TfrmMain::pCloseClick);
-    h.Add("pAboutClick", this, &TfrmMain::pAboutClick);
-    h.Add("pShowStatClick", this, &TfrmMain::pShowStatClick);
-    h.Add("pHideStatClick", this, &TfrmMain::pHideStatClick);
-    h.Add("pAutoStartClick", this, &TfrmMain::pAutoStartClick);
-    h.Add("PopupMenuPopup", this, &TfrmMain::PopupMenuPopup);
-    h.Add("TrayIconMouseDown", this, &TfrmMain::TrayIconMouseDown);
-    h.Add("sbtnZoomInClick", this, &TfrmMain::sbtnZoomInClick);
-    h.Add("sbtnZoomOutClick", this, &TfrmMain::sbtnZoomOutClick);
-    h.Add("sbtnZoomUndoClick", this, &TfrmMain::sbtnZoomUndoClick);
-    h.Add("myChartMouseDown", this, &TfrmMain::myChartMouseDown);
-    h.Add("myChartMouseUp", this, &TfrmMain::myChartMouseUp);
-    h.Add("myChartMouseMove", this, &TfrmMain::myChartMouseMove);
-    h.Add("ChartMonthMouseMove", this, &TfrmMain::ChartMonthMouseMove);
-    h.Add("myChartGetAxisLabel", this, &TfrmMain::myChartGetAxisLabel);
-    h.Add("myChartAllowScroll", this, &TfrmMain::myChartAllowScroll);
-    LoadFromResource(MainFormClasses(), h, L"FRMMAIN");
+    Load(MainFormClasses(), MainHandlers(this), description, "FRMMAIN");
 }
 
 TfrmMain::~TfrmMain() = default;
 
-template <typename T> T& TfrmMain::Find(const std::string& name) {
-    return FindOwned<T>(*this, name);
+namespace {
+template <typename T> T& Required(const std::unique_ptr<T>& parts) {
+    if (!parts)
+        throw Exception("The main window's parts are not bound");
+    return *parts;
 }
+} // namespace
 
+TTreeView& TfrmMain::TreeView() {
+    return Required(parts_).tree;
+}
+TChart& TfrmMain::DayChart() {
+    return Required(parts_).dayChart;
+}
+TChart& TfrmMain::MonthChart() {
+    return Required(parts_).monthChart;
+}
+TPopupMenu& TfrmMain::PopupMenu() {
+    return Required(parts_).popupMenu;
+}
+TTrayIcon& TfrmMain::TrayIcon() {
+    return Required(parts_).trayIcon;
+}
 TMenuItem& TfrmMain::MenuItem(const std::string& name) {
-    return Find<TMenuItem>(name);
+    return FindOwned<TMenuItem>(*this, name);
+}
+TTimer& TfrmMain::TimerMinutes() {
+    return Required(parts_).timerMinutes;
+}
+DayLog& TfrmMain::Log() {
+    return Required(parts_).dayLog;
+}
+ActivityRecorder& TfrmMain::Recorder() {
+    return Required(parts_).recorder;
+}
+HistoryViews& TfrmMain::Views() {
+    return Required(parts_).views;
 }
 
-void TfrmMain::BindComponents() {
-    treeView_ = &Find<TTreeView>("TreeView");
-    myChart_ = &Find<TChart>("myChart");
-    chartMonth_ = &Find<TChart>("ChartMonth");
-    bottomText_ = &Find<TStaticText>("stlblBottomText");
-    timerMinutes_ = &Find<TTimer>("TimerMinutes");
-    popupMenu_ = &Find<TPopupMenu>("PopupMenu");
-    trayIcon_ = &Find<TTrayIcon>("TrayIcon");
-
-    dayLog_ = std::make_unique<DayLog>(
-        DayLog::Store{Find<TChartSeries>("mySeriesKeys2"), Find<TChartSeries>("mySeriesMouse2"),
-                      Find<TChartSeries>("mySeriesCPU1")},
-        clock_, programFolder_ + "history\\",
-        DayLog::Caption{[this] { return bottomText_->Hint(); },
-                        [this](const std::string& text) { bottomText_->SetCaption(text); }});
-    recorder_ = std::make_unique<ActivityRecorder>(
-        *dayLog_, clock_, PixelsPerInch(),
-        ActivityRecorder::Hooks{
-            [this](const std::string& title) { myChart_->LeftAxis().Title().SetCaption(title); },
-            [this] {
-                TTreeNode* node = treeView_->Selected();
-                return node ? node->Text() : std::string();
-            }});
+void TfrmMain::BindParts() {
+    parts_ = std::make_unique<Parts>(*this, clock_, programFolder_ + "history\\");
     if (std::optional<ScreenPoint> pointer = CursorPosition())
-        recorder_->SetLastCursorPos(*pointer);
-    views_ = std::make_unique<HistoryViews>(*this, *dayLog_, clock_);
+        parts_->recorder.SetLastCursorPos(*pointer);
 }
 
-// Start-up, in this order: hint pause, history folder, settings, autostart,
+// Start-up, in this order: the parts, hint pause, settings, autostart,
 // today's day file, the tree (whose selection shows the current month), and
 // the minute timer put on the wall-clock minute. An error stops the steps
 // after it; the window still runs.
 void TfrmMain::FormCreate(TComponent&) {
-    BindComponents();
+    BindParts();
     Application().SetHintHidePause(kHintHidePause);
     ApplyOptions();
-    ReadAutostart();
-    dayLog_->LoadTodayFile();
-    BuildHistoryTree(*treeView_, dayLog_->HistoryDir(), clock_);
+    if (Autostart().Registered()) {
+        parts_->autoStart.SetChecked(true);
+        Application().SetShowMainForm(false);
+    }
+    parts_->dayLog.LoadTodayFile();
+    BuildHistoryTree(parts_->tree, parts_->dayLog.HistoryDir(), clock_);
     // Restarted in any case: at second 0 the interval and the state are the
     // ones the timer has, and it would go on counting from its creation.
-    timerMinutes_->SetInterval(AlignedMinuteInterval(clock_.Now().second));
-    timerMinutes_->SetEnabled(true);
-    timerMinutes_->Restart();
+    TTimer& timer = parts_->timerMinutes;
+    timer.SetInterval(AlignedMinuteInterval(clock_.Now().second));
+    timer.SetEnabled(true);
+    timer.Restart();
+}
+
+WindowOptions TfrmMain::CurrentOptions() {
+    WindowOptions options;
+    if (WindowState() == wsMaximized)
+        options.state = WindowOptions::State::Maximised;
+    else
+        options.state =
+            WindowOnScreen() ? WindowOptions::State::Normal : WindowOptions::State::Hidden;
+    options.bounds = TRect::FromBounds(Left(), Top(), Width(), Height());
+    options.treeWidth = parts_->tree.Width();
+    return options;
 }
 
 void TfrmMain::ApplyOptions() {
-    TIniFile ini(optionsFile_);
-    if (ini.ReadInteger(kSection, "WindowState", 1) == 2) {
+    const WindowOptions options = ReadWindowOptions(optionsFile_, CurrentOptions());
+    if (options.state == WindowOptions::State::Maximised) {
         SetWindowState(wsMaximized);
     } else {
-        int top = ini.ReadInteger(kSection, "Top", Top());
-        int left = ini.ReadInteger(kSection, "Left", Left());
-        int height = std::max(ini.ReadInteger(kSection, "Height", Height()), 100);
-        int width = std::max(ini.ReadInteger(kSection, "Width", Width()), 150);
-        TRect placed =
-            KeepOnScreen(TRect::FromBounds(left, top, width, height), MonitorWorkAreas());
+        const TRect placed = KeepOnScreen(options.bounds, MonitorWorkAreas());
         SetBounds(placed.left, placed.top, placed.Width(), placed.Height());
-        if (ini.ReadInteger(kSection, "WindowState", 1) == 0)
+        if (options.state == WindowOptions::State::Hidden)
             Application().SetShowMainForm(false);
     }
     // Stored settings put the window where the user left it; without them it
     // opens centred.
     if (FileExists(optionsFile_))
         SetPosition(poDesigned);
-    int treeWidth = ini.ReadInteger(kSection, "TreeWidth", treeView_->Width());
-    SetTreeWidth(treeWidth);
+    SetTreeWidth(options.treeWidth);
     // A maximised window is as wide as its screen only once it is shown: the
     // tree gets the rest of its width then.
     if (WindowState() == wsMaximized)
-        pendingTreeWidth_ = treeWidth;
+        pendingTreeWidth_ = options.treeWidth;
 }
 
 void TfrmMain::SetTreeWidth(int width) {
-    treeView_->SetWidth(std::clamp(width, 0, std::max(Width() - 40, 0)));
+    parts_->tree.SetWidth(std::clamp(width, 0, std::max(Width() - 40, 0)));
 }
 
 void TfrmMain::Resized() {
     TForm::Resized();
-    if (pendingTreeWidth_ && HandleAllocated() && IsZoomed(Handle())) {
+    if (parts_ && pendingTreeWidth_ && HandleAllocated() && IsZoomed(Handle())) {
         SetTreeWidth(*pendingTreeWidth_);
         pendingTreeWidth_.reset();
     }
 }
 
-// Read-only: a user without the right to write under HKEY_LOCAL_MACHINE
-// cannot open the key for writing, and would never see the value there.
-void TfrmMain::ReadAutostart() {
-    TRegistry registry(KEY_READ);
-    registry.SetRootKey(HKEY_LOCAL_MACHINE);
-    if (registry.OpenKey(kRunKey, false) && registry.ValueExists(kRunValue)) {
-        MenuItem("pAutoStart").SetChecked(true);
-        Application().SetShowMainForm(false);
-    }
+bool TfrmMain::WindowOnScreen() {
+    return HandleAllocated() && IsWindowVisible(Handle()) && !IsIconic(Handle());
 }
 
 void TfrmMain::Quit() {
-    MenuItem("pClose").SetChecked(true);
+    if (parts_)
+        parts_->close.SetChecked(true);
     Close();
 }
 
@@ -170,63 +242,50 @@ void TfrmMain::Quit() {
 // unless the quit flag is set: then the day and the settings are saved.
 void TfrmMain::FormCloseQuery(TComponent&, bool& canClose) {
     // Alt+F4 quits through the shortcut and then asks the system to close as
-    // well; the quit has saved everything already.
-    if (Application().Terminated()) {
+    // well; the quit has saved everything already. A window whose parts
+    // could not be bound has nothing to save and no tray to go to.
+    if (Application().Terminated() || !parts_) {
         canClose = true;
         return;
     }
-    if (!MenuItem("pClose").Checked()) {
+    if (!parts_->close.Checked()) {
         canClose = false;
         Application().Minimize();
         return;
     }
-    try {
-        dayLog_->SaveDayFile();
-    } catch (const std::exception& error) {
-        // The window stays and the flag stays set: the next close tries again.
-        Application().ShowException(error);
-        canClose = false;
-        return;
-    }
-    try {
-        WriteOptions();
-    } catch (const std::exception& error) {
-        Application().ShowException(error); // the day is saved; quitting goes on
-    }
-    canClose = true;
+    // A day that could not be saved keeps the window and the flag: the next
+    // close tries again.
+    canClose = SaveForExit(Reporting::Shown);
 }
 
 // The session ends (log-off, shut-down): save as a confirmed quit does, but
 // show nothing, since nobody is there to answer a box and the system may end
 // the program any moment after. The form then ends the program.
 void TfrmMain::FormEndSession(TComponent&) {
-    if (!dayLog_)
-        return;
-    RecordingMessageSink unseen;
-    ScopedMessageSink quiet(unseen);
-    try {
-        dayLog_->SaveDayFile();
-    } catch (const std::exception&) {
-    }
-    try {
-        WriteOptions();
-    } catch (const std::exception&) {
-    }
+    if (parts_)
+        SaveForExit(Reporting::Quiet);
 }
 
-void TfrmMain::WriteOptions() {
-    TIniFile ini(optionsFile_);
-    if (WindowState() == wsMaximized) {
-        ini.WriteInteger(kSection, "WindowState", 2);
-    } else {
-        bool shown = HandleAllocated() && IsWindowVisible(Handle()) && !IsIconic(Handle());
-        ini.WriteInteger(kSection, "WindowState", shown ? 1 : 0);
-        ini.WriteInteger(kSection, "Top", Top());
-        ini.WriteInteger(kSection, "Left", Left());
-        ini.WriteInteger(kSection, "Height", Height());
-        ini.WriteInteger(kSection, "Width", Width());
+bool TfrmMain::SaveForExit(Reporting reporting) {
+    RecordingMessageSink unseen;
+    std::optional<ScopedMessageSink> quiet;
+    if (reporting == Reporting::Quiet)
+        quiet.emplace(unseen);
+    bool daySaved = true;
+    try {
+        parts_->dayLog.SaveDayFile();
+    } catch (const std::exception& error) {
+        Application().ShowException(error);
+        daySaved = false;
     }
-    ini.WriteInteger(kSection, "TreeWidth", treeView_->Width());
+    if (!daySaved && reporting == Reporting::Shown)
+        return false;
+    try {
+        WriteWindowOptions(optionsFile_, CurrentOptions());
+    } catch (const std::exception& error) {
+        Application().ShowException(error);
+    }
+    return daySaved;
 }
 
 void TfrmMain::pCloseClick(TComponent&) {
@@ -234,11 +293,11 @@ void TfrmMain::pCloseClick(TComponent&) {
 }
 
 void TfrmMain::FormKeyDown(TComponent&, WORD& key, TShiftState shift) {
-    if (key == kKeypadPlus)
+    if (key == VK_ADD)
         sbtnZoomInClick(*this);
-    else if (key == kKeypadMinus)
+    else if (key == VK_SUBTRACT)
         sbtnZoomOutClick(*this);
-    else if (key == kKeypadMultiply)
+    else if (key == VK_MULTIPLY)
         sbtnZoomUndoClick(*this);
     else if (key == VK_ESCAPE)
         Application().Minimize();
@@ -251,38 +310,38 @@ void TfrmMain::FormKeyDown(TComponent&, WORD& key, TShiftState shift) {
 }
 
 void TfrmMain::SysKeyboardHookKeyDown(TSysKeyboardHook&, std::uint16_t, TShiftState, bool&) {
-    if (recorder_)
-        recorder_->KeyDown();
+    if (parts_)
+        parts_->recorder.KeyDown();
 }
 
 void TfrmMain::TimerMouseTimer(TComponent&) {
-    if (recorder_)
-        recorder_->PollPointer();
+    if (parts_)
+        parts_->recorder.PollPointer();
 }
 
 void TfrmMain::TimerMinutesTimer(TComponent&) {
-    if (recorder_)
-        recorder_->MinuteTick(*timerMinutes_);
+    if (parts_)
+        parts_->recorder.MinuteTick(parts_->timerMinutes);
 }
 
 void TfrmMain::TreeViewChange(TComponent&, TTreeNode*) {
-    if (views_)
-        views_->SelectionChanged();
+    if (parts_)
+        parts_->views.SelectionChanged();
 }
 
 void TfrmMain::TreeViewMouseMove(TComponent&, TShiftState, int x, int y) {
-    if (views_)
-        views_->Hint().MouseMove(x, y);
+    if (parts_)
+        parts_->views.Hint().MouseMove(x, y);
 }
 
 void TfrmMain::myChartMouseMove(TComponent&, TShiftState, int, int) {
-    if (views_)
-        views_->Readouts().DayChartMouseMove();
+    if (parts_)
+        parts_->views.Readouts().DayChartMouseMove();
 }
 
 void TfrmMain::ChartMonthMouseMove(TComponent&, TShiftState, int, int) {
-    if (views_)
-        views_->Readouts().MonthChartMouseMove();
+    if (parts_)
+        parts_->views.Readouts().MonthChartMouseMove();
 }
 
 void TfrmMain::pAboutClick(TComponent&) {
@@ -291,20 +350,20 @@ void TfrmMain::pAboutClick(TComponent&) {
 }
 
 void TfrmMain::SetMenuShown(bool windowShown) {
-    TMenuItem& show = MenuItem("pShowStat");
-    TMenuItem& hide = MenuItem("pHideStat");
-    show.SetVisible(!windowShown);
-    hide.SetVisible(windowShown);
-    (windowShown ? hide : show).SetDefault(true);
+    parts_->showStat.SetVisible(!windowShown);
+    parts_->hideStat.SetVisible(windowShown);
+    (windowShown ? parts_->hideStat : parts_->showStat).SetDefault(true);
 }
 
 void TfrmMain::PopupMenuPopup(TComponent&) {
-    SetMenuShown(HandleAllocated() && IsWindowVisible(Handle()));
+    if (parts_)
+        SetMenuShown(HandleAllocated() && IsWindowVisible(Handle()));
 }
 
 void TfrmMain::pShowStatClick(TComponent&) {
-    if (trayIcon_)
-        trayIcon_->RestoreMainForm();
+    if (!parts_)
+        return;
+    parts_->trayIcon.RestoreMainForm();
     SetMenuShown(true);
 }
 
@@ -312,66 +371,71 @@ void TfrmMain::pShowStatClick(TComponent&) {
 // double click this press may begin hides a window that was shown and keeps
 // one that was hidden on screen.
 void TfrmMain::TrayIconMouseDown(TComponent&, TMouseButton button, TShiftState, int, int) {
-    if (button != mbLeft || !trayIcon_)
+    if (button != mbLeft || !parts_)
         return;
     SetMenuShown(HandleAllocated() && IsWindowVisible(Handle()));
-    trayIcon_->RestoreMainForm();
+    parts_->trayIcon.RestoreMainForm();
 }
 
 void TfrmMain::pHideStatClick(TComponent&) {
     Application().Minimize();
-    SetMenuShown(false);
+    if (parts_)
+        SetMenuShown(false);
 }
 
 void TfrmMain::pAutoStartClick(TComponent&) {
-    TMenuItem& item = MenuItem("pAutoStart");
+    if (!parts_)
+        return;
+    bool registered = false;
+    std::string failure;
     try {
-        TRegistry registry;
-        registry.SetRootKey(HKEY_LOCAL_MACHINE);
-        if (!registry.OpenKey(kRunKey, true))
-            throw Exception(std::string("Failed to set data for '") + kRunValue + "'");
-        registry.WriteString(kRunValue, ExecutablePath());
+        Autostart().Register(ExecutablePath());
+        registered = true;
+    } catch (const std::exception& error) {
+        failure = error.what();
+    }
+    parts_->autoStart.SetChecked(registered);
+    if (registered)
         Application().ShowMessageBox("Program successfully added to startup", Caption(),
                                      MB_OK | MB_ICONINFORMATION);
-        item.SetChecked(true);
-    } catch (const std::exception& error) {
-        Application().ShowMessageBox(error.what(), "Startup program", MB_OK | MB_ICONERROR);
-        item.SetChecked(false);
-    }
+    else
+        Application().ShowMessageBox(failure, "Startup program", MB_OK | MB_ICONERROR);
 }
 
 void TfrmMain::sbtnZoomInClick(TComponent&) {
-    if (views_)
-        views_->Day().ZoomIn();
+    if (parts_)
+        parts_->views.Day().ZoomIn();
 }
 
 void TfrmMain::sbtnZoomOutClick(TComponent&) {
-    if (views_)
-        views_->Day().ZoomOut();
+    if (parts_)
+        parts_->views.Day().ZoomOut();
 }
 
 void TfrmMain::sbtnZoomUndoClick(TComponent&) {
-    if (views_)
-        views_->Day().ZoomUndo();
+    if (parts_)
+        parts_->views.Day().ZoomUndo();
 }
 
 void TfrmMain::myChartMouseDown(TComponent&, TMouseButton button, TShiftState, int, int) {
-    if (views_)
-        views_->Day().MouseDown(button);
+    if (parts_)
+        parts_->views.Day().MouseDown(button);
 }
 
 void TfrmMain::myChartMouseUp(TComponent&, TMouseButton button, TShiftState, int, int) {
-    if (views_)
-        views_->Day().MouseUp(button);
+    if (parts_)
+        parts_->views.Day().MouseUp(button);
 }
 
 void TfrmMain::myChartGetAxisLabel(TChartAxis& sender, TChartSeries*, int, std::string& labelText) {
-    if (&sender == &myChart_->BottomAxis())
+    if (parts_ && &sender == &parts_->dayChart.BottomAxis())
         labelText = HourLabel(labelText);
 }
 
 void TfrmMain::myChartAllowScroll(TChartAxis& sender, double& aMin, double& aMax,
                                   bool& allowScroll) {
-    if (!AllowDayScroll(&sender == &myChart_->BottomAxis(), aMin, aMax))
+    if (!parts_)
+        return;
+    if (!AllowDayScroll(&sender == &parts_->dayChart.BottomAxis(), aMin, aMax))
         allowScroll = false;
 }

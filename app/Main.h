@@ -1,37 +1,44 @@
 #pragma once
 
-#include "chart/Chart.h"
 #include "desktop/SysKeyboardHook.h"
-#include "desktop/TrayIcon.h"
-#include "recording/ActivityRecorder.h"
-#include "recording/DayLog.h"
 #include "toolkit/Clock.h"
 #include "toolkit/Form.h"
-#include "toolkit/PopupMenu.h"
-#include "toolkit/StdControls.h"
-#include "toolkit/Timer.h"
 #include "toolkit/TreeView.h"
 
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
+class ActivityRecorder;
+class DayLog;
 class HistoryViews;
+class TChart;
 class TChartAxis;
+class TChartSeries;
+class TMenuItem;
+class TPopupMenu;
+class TTimer;
+class TTrayIcon;
 class TfrmAbout;
+struct WindowOptions;
 
 // The main window: the history tree beside the day and month charts, the
 // recording timers and the keyboard hook, the tray menu. It is built from
-// its form description; start-up is FormCreate, quitting is FormCloseQuery
-// with the quit flag set.
+// its form description and binds what the description made to the day log,
+// the recorder and the history views; start-up is FormCreate, quitting is
+// FormCloseQuery with the quit flag set.
 class TfrmMain : public TForm {
 public:
     // `programFolder` holds options.ini and the history folder (with its
     // trailing backslash); production passes the executable's folder.
     TfrmMain(const Clock& clock, std::string programFolder);
-    ~TfrmMain() override; // where the history views are a complete type
+    // The same from another description of the window, for tests.
+    TfrmMain(const Clock& clock, std::string programFolder, std::string_view description);
+    ~TfrmMain() override;
 
-    // Form-description handlers.
+    // Form-description handlers. Each does nothing (and the window closes
+    // when asked to) should binding the window's parts have failed.
     void FormCreate(TComponent& sender);
     void FormCloseQuery(TComponent& sender, bool& canClose);
     void FormEndSession(TComponent& sender);
@@ -61,20 +68,23 @@ public:
                              std::string& labelText);
     void myChartAllowScroll(TChartAxis& sender, double& aMin, double& aMax, bool& allowScroll);
 
+    // Whether the window's parts are bound; the accessors below need them.
+    bool Bound() const { return bool(parts_); }
     // The parts tests and the tray look at.
-    TTreeView& TreeView() { return *treeView_; }
-    TChart& DayChart() { return *myChart_; }
-    TChart& MonthChart() { return *chartMonth_; }
-    TPopupMenu& PopupMenu() { return *popupMenu_; }
-    TTrayIcon& TrayIcon() { return *trayIcon_; }
+    TTreeView& TreeView();
+    TChart& DayChart();
+    TChart& MonthChart();
+    TPopupMenu& PopupMenu();
+    TTrayIcon& TrayIcon();
     TMenuItem& MenuItem(const std::string& name);
-    TTimer& TimerMinutes() { return *timerMinutes_; }
-    DayLog& Log() { return *dayLog_; }
-    ActivityRecorder& Recorder() { return *recorder_; }
-    HistoryViews& Views() { return *views_; }
+    TTimer& TimerMinutes();
+    DayLog& Log();
+    ActivityRecorder& Recorder();
+    HistoryViews& Views();
     const std::string& OptionsFile() const { return optionsFile_; }
 
-    // The quit flag: the checked state of the menu's Close item.
+    // The quit flag (the checked state of the menu's Close item), then the
+    // close request that it lets through.
     void Quit();
 
     // The About dialog that F1 and the menu show; made by the program entry.
@@ -84,31 +94,27 @@ protected:
     void Resized() override;
 
 private:
-    template <typename T> T& Find(const std::string& name);
-    void SetTreeWidth(int width);
-    void BindComponents();
+    struct Parts;
+    enum class Reporting { Shown, Quiet };
+
+    void BindParts();
     void ApplyOptions();
-    void ReadAutostart();
-    void WriteOptions();
+    WindowOptions CurrentOptions();
+    void SetTreeWidth(int width);
     void SetMenuShown(bool windowShown);
+    bool WindowOnScreen();
+    // The day file, then the settings: what a quit and the end of the session
+    // keep; false when the day file could not be written. Shown, for a quit:
+    // errors are shown, and a day that could not be saved stops there (the
+    // window stays and the next close tries again). Quiet, for the end of the
+    // session: nobody is there to answer a box and there is no next time, so
+    // nothing is shown and the settings are written all the same.
+    bool SaveForExit(Reporting reporting);
 
     const Clock& clock_;
     std::string programFolder_;
     std::string optionsFile_;
-    TTreeView* treeView_ = nullptr;
-    TChart* myChart_ = nullptr;
-    TChart* chartMonth_ = nullptr;
-    TStaticText* bottomText_ = nullptr;
-    TTimer* timerMinutes_ = nullptr;
-    TPopupMenu* popupMenu_ = nullptr;
-    TTrayIcon* trayIcon_ = nullptr;
-    std::unique_ptr<DayLog> dayLog_;
-    std::unique_ptr<ActivityRecorder> recorder_;
-    std::unique_ptr<HistoryViews> views_;
+    std::unique_ptr<Parts> parts_;
     TfrmAbout* about_ = nullptr;
     std::optional<int> pendingTreeWidth_;
 };
-
-// The registry key and value that make the program start with Windows.
-inline constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-inline constexpr char kRunValue[] = "User Ostrelle";

@@ -2,6 +2,7 @@
 
 #include "BenchFiles.h"
 #include "Stopwatch.h"
+#include "app/HistoryParts.h"
 #include "chart/demo/DemoCharts.h"
 #include "history/HistoryTree.h"
 #include "history/HistoryViews.h"
@@ -17,54 +18,30 @@
 #include <vector>
 
 namespace {
-// The main window's history side, as the tests build it: never shown, so
-// nothing is painted unless asked.
-class THost : public TControl {
-public:
-    THost() : TControl(nullptr) {
-        SetBounds(0, 0, 900, 400);
-        Handle();
-    }
-    ~THost() override { DestroyComponents(); }
-
-protected:
-    void CreateParams(TCreateParams& params) override { params.style = WS_POPUP | WS_CLIPCHILDREN; }
-};
-
+// The main window's history side, as the tests build it from the window's
+// description: never shown, so nothing is painted unless asked.
 struct HistorySide {
     explicit HistorySide(const std::string& historyDir)
         : dayLog(DayLog::Store{*charts.day.keys2, *charts.day.mouse2, *charts.day.cpu1}, clock,
                  historyDir,
-                 DayLog::Caption{[this] { return dayCaption.Hint(); },
-                                 [this](const std::string& t) { dayCaption.SetCaption(t); }}) {
-        for (TChart* chart : {charts.day.chart, charts.month.chart}) {
-            chart->SetParent(&host);
-            chart->SetBounds(153, 0, 740, 360);
-        }
-        tree.SetBounds(0, 0, 150, 360);
-        dayCaption.SetHint("Hours");
-        views = std::make_unique<HistoryViews>(form, dayLog, clock);
-        tree.SetOnChange([this](TComponent&, TTreeNode*) { views->SelectionChanged(); });
+                 DayLog::Caption{[this] { return parts.dayCaption.Hint(); },
+                                 [this](const std::string& t) { parts.dayCaption.SetCaption(t); }}),
+          views(parts, dayLog, clock) {
+        tree.SetOnChange([this](TComponent&, TTreeNode*) { views.SelectionChanged(); });
     }
 
-    template <typename T> T& Make(const std::string& name, TControl& parent) {
-        T& control = form.Make<T>();
-        control.SetName(name);
-        control.SetParent(&parent);
-        return control;
+    static HistoryViews::Parts LoadSized(TForm& form) {
+        form.SetClientSize(893, 360);
+        return LoadHistorySide(form);
     }
 
     FixedClock clock{LocalTime{{2026, 12, 31}, 12, 0, 0, 0}};
-    THost host;
-    TChartDemoForm form;
-    DemoCharts charts = LoadDemoCharts(form);
-    TTreeView& tree = Make<TTreeView>("TreeView", host);
-    TStaticText& dayCaption = Make<TStaticText>("stlblBottomText", *charts.day.chart);
-    TStaticText& monthCaption = Make<TStaticText>("stlblBottomTextMont", *charts.month.chart);
-    TSpeedButton& zoomIn = Make<TSpeedButton>("sbtnZoomIn", *charts.day.chart);
-    TSpeedButton& zoomOut = Make<TSpeedButton>("sbtnZoomOut", *charts.day.chart);
+    TForm form{nullptr};
+    HistoryViews::Parts parts = LoadSized(form);
+    DemoCharts charts = FindDemoCharts(form);
+    TTreeView& tree = parts.tree;
     DayLog dayLog;
-    std::unique_ptr<HistoryViews> views;
+    HistoryViews views;
 };
 
 TTreeNode& NodeOf(TTreeView& tree, const std::string& label) {
@@ -93,7 +70,7 @@ void MonthAndDayViews(const std::string& folder) {
             (void)ReadFileBytes(path);
     };
     auto [month, monthFloor] = MedianMicroseconds(
-        31, [&] { side.views->Month().Show("2026.December"); }, rawMonth);
+        31, [&] { side.views.Month().Show("2026.December"); }, rawMonth);
     Report("month chart, 31 day files (no paint)", month, "raw read of the 31 files", monthFloor);
 
     // The hint reads a node only when the pointer arrives from another one:
@@ -106,7 +83,7 @@ void MonthAndDayViews(const std::string& folder) {
         31,
         [&] {
             const TRect& r = toDecember ? decemberRect : januaryRect;
-            side.views->Hint().MouseMove(r.left + 2, r.top + 2);
+            side.views.Hint().MouseMove(r.left + 2, r.top + 2);
             toDecember = !toDecember;
         },
         rawMonth);
@@ -115,7 +92,7 @@ void MonthAndDayViews(const std::string& folder) {
     // A past day, read anew at every selection.
     TTreeNode& day = NodeOf(side.tree, "2026-12-15");
     auto [past, pastFloor] = MedianMicroseconds(
-        101, [&] { side.views->Day().Show(day); }, [&] { (void)ReadFileBytes(december[14]); });
+        101, [&] { side.views.Day().Show(day); }, [&] { (void)ReadFileBytes(december[14]); });
     Report("past day's chart (no paint)", past, "raw read of the file", pastFloor);
 }
 
@@ -137,9 +114,9 @@ void ChartReadout(const std::string& folder) {
     const TPoint screen = day.chart->ClientToScreen(over);
     SetCursorPos(screen.x, screen.y);
     auto [readout, paint] = MedianMicroseconds(
-        41, [&] { side.views->Readouts().DayChartMouseMove(); }, [&] { day.chart->PaintBuffer(); });
+        41, [&] { side.views.Readouts().DayChartMouseMove(); }, [&] { day.chart->PaintBuffer(); });
     Report("day chart readout, 10 series", readout, "one paint of the chart 740x360", paint);
-    std::printf("  (the readout wrote: %s)\n", side.dayCaption.Caption().c_str());
+    std::printf("  (the readout wrote: %s)\n", side.parts.dayCaption.Caption().c_str());
 }
 
 // Ten years of day files: the tree against a plain listing of the folder.
@@ -175,10 +152,8 @@ void TenYearsTree(const std::string& folder) {
     std::vector<double> builds, listings;
     size_t nodes = 0;
     for (int run = 0; run < 5; ++run) {
-        THost host;
-        TComponent owner;
-        TTreeView& tree = owner.Make<TTreeView>();
-        tree.SetParent(&host);
+        TForm form{nullptr};
+        TTreeView& tree = HistorySide::LoadSized(form).tree;
         builds.push_back(MicrosecondsEach(1, [&] { BuildHistoryTree(tree, folder, clock); }));
         listings.push_back(MicrosecondsEach(1, plainListing));
         nodes = tree.Nodes().size();

@@ -14,10 +14,10 @@ class ChartReadouts {
 public:
     struct Parts {
         TChart& dayChart;
-        TControl& dayCaption; // stlblBottomText
+        TControl& dayCaption;
         TChart& monthChart;
-        TControl& monthCaption; // stlblBottomTextMont
-        TTreeView& tree;        // its selected node names the month on view
+        TControl& monthCaption;
+        TTreeView& tree; // its selected node names the month on view
     };
 
     ChartReadouts(Parts parts, const DayView& dayView, const Clock& clock);

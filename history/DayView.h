@@ -14,14 +14,14 @@ public:
     struct Parts {
         TChart& dayChart;
         TChart& monthChart;
-        TControl& caption; // stlblBottomText: its hint is the base text
+        TControl& caption; // its hint is the base text
         TSpeedButton& zoomIn;
         TSpeedButton& zoomOut;
-        TChartSeries& storeKeys;  // mySeriesKeys2
-        TChartSeries& storeMouse; // mySeriesMouse2
-        TChartSeries& readKeys;   // myReadSeriesKeys
-        TChartSeries& readMouse;  // myReadSeriesMouse
-        TChartSeries& readCpu;    // myReadSeriesCPU
+        TChartSeries& storeKeys; // the day store
+        TChartSeries& storeMouse;
+        TChartSeries& readKeys; // a past day
+        TChartSeries& readMouse;
+        TChartSeries& readCpu;
     };
 
     DayView(Parts parts, DayLog& dayLog);

@@ -1,38 +1,16 @@
 #include "HistoryViews.h"
 
-#include "toolkit/FindOwned.h"
-
-namespace {
-MonthView::Parts MonthParts(TComponent& form) {
-    return {FindOwned<TChart>(form, "myChart"), FindOwned<TChart>(form, "ChartMonth"),
-            FindOwned<TChartSeries>(form, "chMonthKeys"),
-            FindOwned<TChartSeries>(form, "chMonthMouse")};
-}
-
-DayView::Parts DayParts(TComponent& form) {
-    return {FindOwned<TChart>(form, "myChart"),
-            FindOwned<TChart>(form, "ChartMonth"),
-            FindOwned<TControl>(form, "stlblBottomText"),
-            FindOwned<TSpeedButton>(form, "sbtnZoomIn"),
-            FindOwned<TSpeedButton>(form, "sbtnZoomOut"),
-            FindOwned<TChartSeries>(form, "mySeriesKeys2"),
-            FindOwned<TChartSeries>(form, "mySeriesMouse2"),
-            FindOwned<TChartSeries>(form, "myReadSeriesKeys"),
-            FindOwned<TChartSeries>(form, "myReadSeriesMouse"),
-            FindOwned<TChartSeries>(form, "myReadSeriesCPU")};
-}
-
-ChartReadouts::Parts ReadoutParts(TComponent& form) {
-    return {FindOwned<TChart>(form, "myChart"), FindOwned<TControl>(form, "stlblBottomText"),
-            FindOwned<TChart>(form, "ChartMonth"), FindOwned<TControl>(form, "stlblBottomTextMont"),
-            FindOwned<TTreeView>(form, "TreeView")};
-}
-} // namespace
-
-HistoryViews::HistoryViews(TComponent& form, DayLog& dayLog, const Clock& clock)
-    : tree_(FindOwned<TTreeView>(form, "TreeView")), month_(MonthParts(form), dayLog.HistoryDir()),
-      day_(DayParts(form), dayLog), hint_(tree_, dayLog.HistoryDir()),
-      readouts_(ReadoutParts(form), day_, clock) {}
+HistoryViews::HistoryViews(const Parts& parts, DayLog& dayLog, const Clock& clock)
+    : tree_(parts.tree),
+      month_({parts.dayChart, parts.monthChart, parts.monthKeys, parts.monthMouse},
+             dayLog.HistoryDir()),
+      day_({parts.dayChart, parts.monthChart, parts.dayCaption, parts.zoomIn, parts.zoomOut,
+            parts.storeKeys, parts.storeMouse, parts.readKeys, parts.readMouse, parts.readCpu},
+           dayLog),
+      hint_(parts.tree, dayLog.HistoryDir()),
+      readouts_(
+          {parts.dayChart, parts.dayCaption, parts.monthChart, parts.monthCaption, parts.tree},
+          day_, clock) {}
 
 void HistoryViews::SelectionChanged() {
     const TTreeNode* selected = tree_.Selected();

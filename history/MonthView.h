@@ -14,8 +14,8 @@ public:
     struct Parts {
         TChart& dayChart;
         TChart& monthChart;
-        TChartSeries& keys;  // chMonthKeys
-        TChartSeries& mouse; // chMonthMouse
+        TChartSeries& keys;
+        TChartSeries& mouse;
     };
 
     MonthView(Parts parts, std::string historyDir);

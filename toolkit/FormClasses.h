@@ -111,8 +111,11 @@ public:
         Builder& Event(const std::string& name, void (C::*setter)(std::function<Sig>)) {
             info_.properties[name] = [setter](TComponent& target, const FormValue& value,
                                               FormContext& context) {
-                (static_cast<T&>(target).*setter)(WhileFormLives(
-                    context.form, context.handlers.Get<Sig>(value.AsIdent(), value.position)));
+                std::function<Sig> handler =
+                    context.handlers.Get<Sig>(value.AsIdent(), value.position);
+                if (handler)
+                    (static_cast<T&>(target).*
+                     setter)(WhileFormLives(context.form, std::move(handler)));
             };
             return *this;
         }

@@ -9,7 +9,10 @@
 // Get returns the handler whose signature is exactly the event's; a handler
 // taking `TComponent& Sender` also serves an event whose Sender is a class
 // derived from TComponent (TTimer&, say). A missing or unfitting handler is a
-// FormError at the given position.
+// FormError at the given position, unless the set was made to leave missing
+// ones unbound: then Get returns an empty function and the event stays unset.
+// That is for loading part of a form away from its own class (a test, the
+// chart demo), which offers only the handlers it wants.
 #include "Component.h"
 #include "FormValue.h"
 
@@ -36,11 +39,16 @@ public:
 
     bool Contains(const std::string& name) const { return handlers_.count(name) != 0; }
 
+    void LeaveMissingUnbound() { leaveMissingUnbound_ = true; }
+
     template <typename Sig>
     std::function<Sig> Get(const std::string& name, const FormPosition& at) const {
         auto found = handlers_.find(name);
-        if (found == handlers_.end())
+        if (found == handlers_.end()) {
+            if (leaveMissingUnbound_)
+                return {};
             throw FormError(at, "Unknown event handler '" + name + "'");
+        }
         if (auto* exact = std::any_cast<std::function<Sig>>(&found->second))
             return *exact;
         if (auto general = Generalised<Sig>::From(found->second))
@@ -66,4 +74,5 @@ private:
     };
 
     std::map<std::string, std::any> handlers_;
+    bool leaveMissingUnbound_ = false;
 };

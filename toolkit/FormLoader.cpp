@@ -4,6 +4,7 @@
 #include "FormParser.h"
 #include "Text.h"
 
+#include <algorithm>
 #include <vector>
 #include <windows.h>
 
@@ -109,6 +110,23 @@ private:
 void LoadForm(TComponent& form, const FormClasses& classes, const FormHandlers& handlers,
               std::string_view text, const std::string& source, const std::string& rootClass) {
     FormObject root = ParseForm(text, source);
+    Loader(form, classes, handlers).Load(root, rootClass);
+}
+
+void LoadFormObjects(TComponent& form, const FormClasses& classes, const FormHandlers& handlers,
+                     std::string_view text, const std::string& source,
+                     const std::vector<std::string>& names, const std::string& rootClass) {
+    FormObject root = ParseForm(text, source);
+    for (const std::string& name : names) {
+        const bool held = std::any_of(root.children.begin(), root.children.end(),
+                                      [&](const FormObject& child) { return child.name == name; });
+        if (!held)
+            throw FormError(root.position, root.name + " has no object " + name);
+    }
+    std::erase_if(root.children, [&](const FormObject& child) {
+        return std::find(names.begin(), names.end(), child.name) == names.end();
+    });
+    root.properties.clear();
     Loader(form, classes, handlers).Load(root, rootClass);
 }
 

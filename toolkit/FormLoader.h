@@ -27,10 +27,21 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 void LoadForm(TComponent& form, const FormClasses& classes, const FormHandlers& handlers,
               std::string_view text, const std::string& source,
               const std::string& rootClass = "TForm");
+
+// Builds only the objects named in `names` (each with everything written
+// inside it), in file order, as the whole description would build them; the
+// root's own properties are left out. Whoever needs the charts of a window
+// without the window (the chart demo, tests, benchmarks) takes them from the
+// window's own description this way instead of from a copy of its design.
+// A name the root does not hold is an error.
+void LoadFormObjects(TComponent& form, const FormClasses& classes, const FormHandlers& handlers,
+                     std::string_view text, const std::string& source,
+                     const std::vector<std::string>& names, const std::string& rootClass = "TForm");
 
 // The text of an RCDATA resource of this executable; an Exception if missing.
 std::string ReadFormResource(const wchar_t* name);

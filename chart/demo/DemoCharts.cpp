@@ -1,14 +1,12 @@
 #include "DemoCharts.h"
 
 #include "chart/ChartFormClasses.h"
-#include "chart/ChartMath.h"
 #include "toolkit/ControlClasses.h"
-#include "toolkit/Conversions.h"
 #include "toolkit/FormLoader.h"
 
 namespace {
 
-template <typename T> T* Find(TComponent& form, const char* name) {
+template <typename T> T* Find(const TComponent& form, const char* name) {
     auto* found = dynamic_cast<T*>(form.FindComponent(name));
     if (!found)
         throw Exception(std::string("The chart design has no ") + name);
@@ -24,29 +22,7 @@ unsigned Next(unsigned& state) {
 
 } // namespace
 
-void HourLabels(TChartAxis& sender, TChartSeries*, int, std::string& labelText) {
-    if (&sender == &sender.ParentChart().BottomAxis() && !labelText.empty())
-        labelText = IntToStr(StrToInt(labelText) / 60);
-}
-
-void DayPanLimits(TChartAxis& sender, double& aMin, double& aMax, bool& allowScroll) {
-    if (aMin < 0.1)
-        allowScroll = false;
-    if (&sender == &sender.ParentChart().BottomAxis() && RoundHalfEven(aMax) > 1440)
-        allowScroll = false;
-}
-
-DemoCharts LoadDemoCharts(TChartDemoForm& form) {
-    FormClasses classes;
-    RegisterControlClasses(classes);
-    RegisterChartClasses(classes);
-    classes.Abstract<TChartDemoForm>("TChartDemoForm");
-    FormHandlers handlers;
-    handlers.Add<void(TChartAxis&, TChartSeries*, int, std::string&)>("myChartGetAxisLabel",
-                                                                      HourLabels);
-    handlers.Add<void(TChartAxis&, double&, double&, bool&)>("myChartAllowScroll", DayPanLimits);
-    LoadFormResource(form, classes, handlers, L"CHARTDEMOFORM", "TChartDemoForm");
-
+DemoCharts FindDemoCharts(const TComponent& form) {
     DemoCharts charts{};
     DayChart& day = charts.day;
     day.chart = Find<TChart>(form, "myChart");
@@ -65,6 +41,34 @@ DemoCharts LoadDemoCharts(TChartDemoForm& form) {
     month.keys = Find<TLineSeries>(form, "chMonthKeys");
     month.mouse = Find<TLineSeries>(form, "chMonthMouse");
     month.cpu = Find<TLineSeries>(form, "chMonthCPU");
+    return charts;
+}
+
+DemoCharts LoadDemoCharts(TChartDemoForm& form) {
+    FormClasses classes;
+    RegisterControlClasses(classes);
+    RegisterChartClasses(classes);
+    classes.Abstract<TChartDemoForm>("TChartDemoForm");
+    // The main window's handlers stay unbound here: whoever loads the charts
+    // binds what it wants to their events.
+    FormHandlers handlers;
+    handlers.LeaveMissingUnbound();
+    LoadFormObjects(form, classes, handlers, ReadFormResource(L"FRMMAIN"), "FRMMAIN",
+                    {"myChart", "ChartMonth"}, "TChartDemoForm");
+
+    DemoCharts charts = FindDemoCharts(form);
+    DayChart& day = charts.day;
+    MonthChart& month = charts.month;
+
+    // Away from the main window nothing aligns them: they stand side by side
+    // at fixed sizes, both visible, until their user places them.
+    const TRect places[] = {TRect::FromBounds(0, 0, 740, 360), TRect::FromBounds(740, 0, 520, 360)};
+    TChart* both[] = {day.chart, month.chart};
+    for (int i = 0; i < 2; ++i) {
+        both[i]->SetAlign(alNone);
+        both[i]->SetBounds(places[i].left, places[i].top, places[i].Width(), places[i].Height());
+        both[i]->Show();
+    }
     return charts;
 }
 

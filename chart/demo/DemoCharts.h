@@ -4,10 +4,10 @@
 #include "chart/BarSeries.h"
 #include "chart/Chart.h"
 
-// The main window's two charts as designed, read from the form description
-// ChartDemoForm.txt (the resource CHARTDEMOFORM of ChartDemoForm.rc, which
-// every executable using this links in). The demo program, the benchmarks
-// and the tests all look at the chart the program will show.
+// The main window's two charts as designed, read from the main window's own
+// form description (the resource FRMMAIN, which every executable using this
+// links in with link_main_form_design). The demo program, the benchmarks and
+// the tests all look at the charts the program will show.
 struct DayChart {
     TChart* chart;
     TLineSeries* keys1;
@@ -42,6 +42,9 @@ struct DemoCharts {
 
 // Loads both charts into `form`, which owns them as the main window will.
 DemoCharts LoadDemoCharts(TChartDemoForm& form);
+// Both charts and their series among the components of a form that holds
+// them by their designed names.
+DemoCharts FindDemoCharts(const TComponent& form);
 inline DayChart MakeDayChart(TChartDemoForm& form) {
     return LoadDemoCharts(form).day;
 }
@@ -51,8 +54,3 @@ inline DayChart MakeDayChart(TChartDemoForm& form) {
 void FillDayActivity(DayChart& day, unsigned seed);
 // 31 points per month series.
 void FillMonthActivity(MonthChart& month, unsigned seed);
-
-// The day chart's handlers as the program has them: minute labels become
-// hours, and panning stays within the day and above zero.
-void HourLabels(TChartAxis& sender, TChartSeries* series, int valueIndex, std::string& labelText);
-void DayPanLimits(TChartAxis& sender, double& aMin, double& aMax, bool& allowScroll);

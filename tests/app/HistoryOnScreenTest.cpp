@@ -5,6 +5,14 @@
 // pointer, so it holds the desktop (RESOURCE_LOCK) while it runs.
 #include "app/Main.h"
 
+#include "chart/Chart.h"
+#include "desktop/TrayIcon.h"
+#include "history/HistoryViews.h"
+#include "recording/ActivityRecorder.h"
+#include "recording/DayLog.h"
+#include "toolkit/PopupMenu.h"
+#include "toolkit/Timer.h"
+
 #include "chart/CustomSeries.h"
 #include "support/DayText.h"
 #include "support/PumpMessages.h"

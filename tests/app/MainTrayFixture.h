@@ -4,6 +4,14 @@
 // set clock, with message boxes recorded.
 #include "app/Main.h"
 
+#include "chart/Chart.h"
+#include "desktop/TrayIcon.h"
+#include "history/HistoryViews.h"
+#include "recording/ActivityRecorder.h"
+#include "recording/DayLog.h"
+#include "toolkit/PopupMenu.h"
+#include "toolkit/Timer.h"
+
 #include "support/KeeperIcon.h"
 #include "support/TempFolder.h"
 #include "toolkit/Application.h"

@@ -1,5 +1,15 @@
 #include "app/Main.h"
 
+#include "chart/Chart.h"
+#include "desktop/TrayIcon.h"
+#include "history/HistoryViews.h"
+#include "recording/ActivityRecorder.h"
+#include "recording/DayLog.h"
+#include "toolkit/PopupMenu.h"
+#include "toolkit/Timer.h"
+
+#include "desktop/Autostart.h"
+
 #include "history/TreeLabels.h"
 #include "support/DayText.h"
 #include "support/KeeperIcon.h"

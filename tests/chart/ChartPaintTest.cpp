@@ -155,7 +155,7 @@ TEST_F(DayChartTest, GetAxisLabelIsAskedForTheIncrementAndEachLabel) {
             EXPECT_EQ(index, -1);
             if (&sender == &day.chart->BottomAxis())
                 ++bottomCalls;
-            HourLabels(sender, series, index, text);
+            DayHourLabels(sender, series, index, text);
         });
     Paint();
     EXPECT_EQ(bottomCalls, 2 + 25);

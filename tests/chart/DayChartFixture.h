@@ -2,12 +2,25 @@
 
 #include "chart/RecordingChartCanvas.h"
 #include "chart/demo/DemoCharts.h"
+#include "history/DayChartRules.h"
 
 #include <gtest/gtest.h>
 
-// The day chart as designed, 740 × 360, with one minute of activity (keys
-// 10 and mouse 20 at minute 600) so the left axis runs 0..30, painted on a
-// recording canvas whose characters are 6 pixels wide and 11 tall.
+// The day rules the program gives the day chart's events: hour labels on the
+// bottom axis, and panning within the day and above zero.
+inline void DayHourLabels(TChartAxis& sender, TChartSeries*, int, std::string& text) {
+    if (&sender == &sender.ParentChart().BottomAxis())
+        text = HourLabel(text);
+}
+inline void DayPanLimits(TChartAxis& sender, double& aMin, double& aMax, bool& allow) {
+    if (!AllowDayScroll(&sender == &sender.ParentChart().BottomAxis(), aMin, aMax))
+        allow = false;
+}
+
+// The day chart as designed, 740 × 360, with the program's day rules and one
+// minute of activity (keys 10 and mouse 20 at minute 600) so the left axis
+// runs 0..30, painted on a recording canvas whose characters are 6 pixels
+// wide and 11 tall.
 //
 // Its layout, worked out by hand from the design:
 //   bounds less the lowered bevel (1) and margins 2/2/2/7 %: 16, 8, 724, 334
@@ -18,6 +31,8 @@
 class DayChartTest : public ::testing::Test {
 protected:
     DayChartTest() : day(MakeDayChart(form)) {
+        day.chart->SetOnGetAxisLabel(DayHourLabels);
+        day.chart->SetOnAllowScroll(DayPanLimits);
         day.chart->SetInvalidateHook([this] { ++invalidations; });
         day.chart->SetRepaintHook([this] { ++repaints; });
         for (int minute = 0; minute < 1440; ++minute) {

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "app/HistoryParts.h"
 #include "chart/demo/DemoCharts.h"
 #include "history/HistoryTree.h"
 #include "history/HistoryViews.h"
 #include "recording/DayLog.h"
 #include "support/DayText.h"
-#include "support/HostWindow.h"
 #include "support/TempFolder.h"
 #include "toolkit/Application.h"
 #include "toolkit/Handle.h"
@@ -18,24 +18,23 @@
 #include <string>
 #include <vector>
 
-// The history side of the main window in a window of its own: the tree, both
-// charts as designed, the captions under them and the zoom buttons, with the
-// names the main window's form description gives them; today's day log over
-// the day store; a set clock on 8 December 2026, a history folder of its own
-// and a sink in place of message boxes. The events are bound as the form
-// description binds them, except that the chart readouts take the point of
-// the mouse message rather than the screen's pointer, which other tests may
-// be moving. The window is never shown: the controls work the same.
+// The history side of the main window in a form of its own, made from the
+// main window's description: the tree, both charts with their captions and
+// zoom buttons; today's day log over the day store; a set clock on 8 December
+// 2026, a history folder of its own and a sink in place of message boxes. The
+// events are bound as the main window binds them, except that the chart
+// readouts take the point of the mouse message rather than the screen's
+// pointer, which other tests may be moving. The form is never shown: the
+// controls work the same.
 class HistoryWindowTest : public ::testing::Test {
 protected:
     HistoryWindowTest() {
         CreateDirectoryW(Widen(history).c_str(), nullptr);
         Application().SetTitle("Ostrelle");
-        Application().SetMessageSink(&messages);
         Application().SetHintHidePause(10000);
         Bind();
     }
-    ~HistoryWindowTest() override { Application().SetMessageSink(nullptr); }
+    ~HistoryWindowTest() override { Application().SetHintHidePause(hintPauseBefore); }
 
     // Start-up from today's file on: the day store, the tree and its
     // selection of the current month.
@@ -75,52 +74,36 @@ protected:
         return texts;
     }
 
-    template <typename T> T& Make(const std::string& name, TControl& parent) {
-        T& control = form.Make<T>();
-        control.SetName(name);
-        control.SetParent(&parent);
-        return control;
-    }
-
     TempFolder root;
     std::string history = root / "history\\";
     FixedClock clock{LocalTime{{2026, 12, 8}, 10, 0, 30, 0}};
     RecordingMessageSink messages;
-    THostWindow host{THostWindow::kHidden, TRect::FromBounds(40, 40, 900, 400)};
-    TChartDemoForm form;
-    DemoCharts charts = LoadDemoCharts(form);
-    TChart& dayChart = *charts.day.chart;
-    TChart& monthChart = *charts.month.chart;
-    TTreeView& tree = Make<TTreeView>("TreeView", host);
-    TStaticText& dayCaption = Make<TStaticText>("stlblBottomText", dayChart);
-    TStaticText& monthCaption = Make<TStaticText>("stlblBottomTextMont", monthChart);
-    TSpeedButton& zoomIn = Make<TSpeedButton>("sbtnZoomIn", dayChart);
-    TSpeedButton& zoomOut = Make<TSpeedButton>("sbtnZoomOut", dayChart);
+    ScopedMessageSink recorded{messages};
+    const int hintPauseBefore = Application().HintHidePause();
+    TForm form{nullptr};
+    HistoryViews::Parts parts = LoadSized(form);
+    DemoCharts charts = FindDemoCharts(form);
+    TChart& dayChart = parts.dayChart;
+    TChart& monthChart = parts.monthChart;
+    TTreeView& tree = parts.tree;
+    TControl& dayCaption = parts.dayCaption;
+    TControl& monthCaption = parts.monthCaption;
+    TSpeedButton& zoomIn = parts.zoomIn;
+    TSpeedButton& zoomOut = parts.zoomOut;
     DayLog dayLog{
         DayLog::Store{*charts.day.keys2, *charts.day.mouse2, *charts.day.cpu1}, clock, history,
         DayLog::Caption{[this] { return dayCaption.Hint(); },
                         [this](const std::string& text) { dayCaption.SetCaption(text); }}};
-    HistoryViews views{form, dayLog, clock};
+    HistoryViews views{parts, dayLog, clock};
 
 private:
-    void Bind() {
-        tree.SetBounds(0, 0, 150, 360);
-        tree.SetReadOnly(true);
-        tree.SetHideSelection(false);
-        tree.SetShowHint(true);
-        for (TChart* chart : {&dayChart, &monthChart}) {
-            chart->SetParent(&host);
-            chart->SetBounds(153, 0, 740, 360);
-        }
-        dayChart.Hide();
-        dayCaption.SetBounds(230, 330, 281, 17);
-        dayCaption.SetHint("Hours");
-        dayCaption.SetCaption("Hours");
-        monthCaption.SetBounds(230, 330, 281, 17);
-        monthCaption.SetCaption("Days");
-        zoomIn.SetBounds(660, 4, 23, 22);
-        zoomOut.SetBounds(683, 4, 23, 22);
+    // The tree of the designed width, the charts 740 × 360 beside it.
+    static HistoryViews::Parts LoadSized(TForm& form) {
+        form.SetClientSize(893, 360);
+        return LoadHistorySide(form);
+    }
 
+    void Bind() {
         tree.SetOnChange([this](TComponent&, TTreeNode*) { views.SelectionChanged(); });
         tree.SetOnMouseMove(
             [this](TComponent&, TShiftState, int x, int y) { views.Hint().MouseMove(x, y); });
