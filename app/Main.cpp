@@ -6,7 +6,6 @@
 #include "WindowOptions.h"
 #include "WindowPlacement.h"
 #include "chart/Chart.h"
-#include "desktop/Autostart.h"
 #include "desktop/TrayIcon.h"
 #include "history/DayChartRules.h"
 #include "history/HistoryTree.h"
@@ -105,12 +104,13 @@ struct TfrmMain::Parts {
     HistoryViews views;
 };
 
-TfrmMain::TfrmMain(const Clock& clock, std::string programFolder)
-    : TfrmMain(clock, std::move(programFolder), ReadFormResource(L"FRMMAIN")) {}
+TfrmMain::TfrmMain(const Clock& clock, std::string programFolder, Autostart autostart)
+    : TfrmMain(clock, std::move(programFolder), autostart, ReadFormResource(L"FRMMAIN")) {}
 
-TfrmMain::TfrmMain(const Clock& clock, std::string programFolder, std::string_view description)
+TfrmMain::TfrmMain(const Clock& clock, std::string programFolder, Autostart autostart,
+                   std::string_view description)
     : TForm(nullptr), clock_(clock), programFolder_(std::move(programFolder)),
-      optionsFile_(programFolder_ + "options.ini") {
+      optionsFile_(programFolder_ + "options.ini"), autostart_(autostart) {
     Load(MainFormClasses(), MainHandlers(this), description, "FRMMAIN");
 }
 
@@ -169,7 +169,7 @@ void TfrmMain::FormCreate(TComponent&) {
     BindParts();
     Application().SetHintHidePause(kHintHidePause);
     ApplyOptions();
-    if (Autostart().Registered()) {
+    if (autostart_.Registered()) {
         parts_->autoStart.SetChecked(true);
         Application().SetShowMainForm(false);
     }
@@ -389,7 +389,7 @@ void TfrmMain::pAutoStartClick(TComponent&) {
     bool registered = false;
     std::string failure;
     try {
-        Autostart().Register(ExecutablePath());
+        autostart_.Register(ExecutablePath());
         registered = true;
     } catch (const std::exception& error) {
         failure = error.what();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "desktop/Autostart.h"
 #include "desktop/SysKeyboardHook.h"
 #include "toolkit/Clock.h"
 #include "toolkit/Form.h"
@@ -32,9 +33,12 @@ class TfrmMain : public TForm {
 public:
     // `programFolder` holds options.ini and the history folder (with its
     // trailing backslash); production passes the executable's folder.
-    TfrmMain(const Clock& clock, std::string programFolder);
+    // `autostart` is where start-up looks for the autostart value and the
+    // menu command writes it; tests give one the registry refuses.
+    TfrmMain(const Clock& clock, std::string programFolder, Autostart autostart = Autostart());
     // The same from another description of the window, for tests.
-    TfrmMain(const Clock& clock, std::string programFolder, std::string_view description);
+    TfrmMain(const Clock& clock, std::string programFolder, Autostart autostart,
+             std::string_view description);
     ~TfrmMain() override;
 
     // Form-description handlers. Each does nothing (and the window closes
@@ -116,5 +120,6 @@ private:
     std::string optionsFile_;
     std::unique_ptr<Parts> parts_;
     TfrmAbout* about_ = nullptr;
+    Autostart autostart_;
     std::optional<int> pendingTreeWidth_;
 };

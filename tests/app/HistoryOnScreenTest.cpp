@@ -3,24 +3,13 @@
 // SetCursorPos over a month point and over tree nodes, and what the user
 // reads taken back from the native controls. The test moves the screen's
 // pointer, so it holds the desktop (RESOURCE_LOCK) while it runs.
-#include "app/Main.h"
-
-#include "chart/Chart.h"
-#include "desktop/TrayIcon.h"
-#include "history/HistoryViews.h"
-#include "recording/ActivityRecorder.h"
-#include "recording/DayLog.h"
-#include "toolkit/PopupMenu.h"
-#include "toolkit/Timer.h"
+#include "MainWindowFixture.h"
 
 #include "chart/CustomSeries.h"
 #include "support/DayText.h"
 #include "support/PumpMessages.h"
-#include "support/TempFolder.h"
-#include "toolkit/Application.h"
 #include "toolkit/FindOwned.h"
 #include "toolkit/LocaleInfo.h"
-#include "toolkit/Text.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -48,23 +37,15 @@ std::string TooltipOnView() {
 }
 } // namespace
 
-class HistoryOnScreenTest : public ::testing::Test {
+class HistoryOnScreenTest : public MainWindowFixture {
 protected:
     HistoryOnScreenTest() {
-        CreateDirectoryW(Widen(history).c_str(), nullptr);
         WriteFile(history + "26-12-01.dat", DayText({{600, "1000:12000:0"}, {601, "234:345:0"}}));
         WriteFile(history + "26-12-08.dat", DayText({{480, "12345:7:0"}}));
         WriteFile(history + "26-11-30.dat", DayText({{10, "5:5:0"}}));
         // The day log's own files beside the day files never count.
         WriteFile(history + "26-12-01.dat.tmp", DayText({{1, "999:999:0"}}));
         WriteFile(history + "26-12-01.dat.broken", "garbage");
-        Application().SetTitle("Ostrelle");
-        Application().SetMessageSink(&messages);
-        Application().SetShowMainForm(true);
-    }
-    ~HistoryOnScreenTest() override {
-        Application().SetMessageSink(nullptr);
-        Application().Restore();
     }
 
     // Shows the window on top of whatever else is on the display and waits
@@ -90,11 +71,6 @@ protected:
     }
 
     TPoint Centre(const TRect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
-
-    TempFolder root;
-    std::string history = root / "history\\";
-    FixedClock clock{LocalTime{{2026, 12, 8}, 10, 0, 30, 0}};
-    RecordingMessageSink messages;
 };
 
 TEST_F(HistoryOnScreenTest, ThePointerOverAMonthPointWritesTheCaptionUnderTheChart) {

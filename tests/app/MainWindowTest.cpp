@@ -1,27 +1,19 @@
-#include "app/Main.h"
+#include "MainWindowFixture.h"
 
-#include "chart/Chart.h"
-#include "desktop/TrayIcon.h"
-#include "history/HistoryViews.h"
-#include "recording/ActivityRecorder.h"
-#include "recording/DayLog.h"
-#include "toolkit/PopupMenu.h"
-#include "toolkit/Timer.h"
-
+#include "app/About.h"
 #include "desktop/Autostart.h"
-
-#include "history/TreeLabels.h"
+#include "toolkit/FindOwned.h"
+#include "toolkit/FormLoader.h"
+#include "toolkit/Handle.h"
+#include "toolkit/StdControls.h"
 #include "support/DayText.h"
-#include "support/KeeperIcon.h"
 #include "support/PumpMessages.h"
-#include "support/TempFolder.h"
-#include "toolkit/Application.h"
-#include "toolkit/Files.h"
 #include "toolkit/IniFile.h"
 #include "toolkit/Registry.h"
-#include "toolkit/Text.h"
 
 #include <gmock/gmock.h>
+
+#include <functional>
 #include <gtest/gtest.h>
 
 using ::testing::ElementsAre;
@@ -38,40 +30,13 @@ std::vector<std::string> TreeLines(TTreeView& tree) {
 }
 } // namespace
 
-// A program folder of its own with a history of two months, a set clock on
-// 8 December 2026, and a sink in place of the error box.
-class MainWindowTest : public ::testing::Test {
+// The main window over a history of two months.
+class MainWindowTest : public MainWindowFixture {
 protected:
     MainWindowTest() {
-        CreateDirectoryW(Widen(history).c_str(), nullptr);
         for (const char* name : {"26-11-30.dat", "26-12-01.dat", "26-12-08.dat"})
             WriteFile(history + name, DayText({}));
-        Application().SetTitle("Ostrelle");
-        Application().SetMessageSink(&messages);
-        Application().SetShowMainForm(true);
-        KeepTrayWindowUp();
     }
-    ~MainWindowTest() override {
-        Application().SetMessageSink(nullptr);
-        Application().Restore();
-    }
-
-    std::unique_ptr<TfrmMain> Start() { return std::make_unique<TfrmMain>(clock, root.Path()); }
-
-    // The close request with the quit flag set, as Close, Ctrl+Q and Alt+F4
-    // make it (without ending the test's own message loop).
-    static bool ConfirmedClose(TfrmMain& form) {
-        form.MenuItem("pClose").SetChecked(true);
-        bool canClose = true;
-        form.FormCloseQuery(form, canClose);
-        return canClose;
-    }
-
-    TempFolder root;
-    std::string history = root / "history\\";
-    std::string options = root / "options.ini";
-    FixedClock clock{LocalTime{{2026, 12, 8}, 10, 0, 30, 0}};
-    RecordingMessageSink messages;
 };
 
 TEST_F(MainWindowTest, FirstStartShowsTheDesignedWindowAndTheCurrentMonth) {
@@ -321,4 +286,166 @@ TEST_F(MainWindowTest, AMaximisedWindowKeepsATreeWiderThanTheDesignedWindow) {
     form.reset();
     form = Start();
     EXPECT_EQ(form->TreeView().Width(), 700); // the designed 740 less the room kept
+}
+
+namespace {
+// Runs `look` once from inside the next modal loop (a thread timer fires
+// there), for tests of what a modal dialog shows while it is up.
+std::function<void()>* whileModal = nullptr;
+void CALLBACK LookWhileModal(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    if (whileModal)
+        (*whileModal)();
+}
+} // namespace
+
+TEST_F(MainWindowTest, F1ShowsTheAboutDialogInFrontOfTheDisabledWindow) {
+    auto form = Start();
+    form->Show();
+    TfrmAbout about;
+    form->SetAboutDialog(&about);
+    struct Seen {
+        bool shown = false, windowEnabled = true;
+        std::string caption;
+    } seen;
+    std::function<void()> look = [&] {
+        seen = {about.Visible(), IsWindowEnabled(form->Handle()) != FALSE, about.Caption()};
+        PostMessageW(FindOwned<TButton>(about, "btnClose").Handle(), BM_CLICK, 0, 0);
+    };
+    whileModal = &look;
+    SetTimer(nullptr, 0, 10, &LookWhileModal);
+    PressKey(form->TreeView().Handle(), VK_F1);
+    whileModal = nullptr;
+    EXPECT_TRUE(seen.shown);
+    EXPECT_EQ(seen.caption, "About program");
+    EXPECT_FALSE(seen.windowEnabled);
+    EXPECT_FALSE(about.Visible());
+    EXPECT_TRUE(IsWindowEnabled(form->Handle()));
+}
+
+// Each quitting shortcut sets the quit flag and closes the window, saving the
+// day and the settings. A form of the test's own is the application's main
+// form, so that the close hides this window instead of ending the test's
+// application.
+TEST_F(MainWindowTest, CtrlQWithOrWithoutShiftAndAltF4Quit) {
+    struct Case {
+        const char* name;
+        WORD key;
+        std::vector<BYTE> held;
+    } cases[] = {
+        {"Ctrl+Q", 'Q', {VK_CONTROL}},
+        {"Ctrl+Shift+Q", 'Q', {VK_CONTROL, VK_SHIFT}},
+        {"Alt+F4", VK_F4, {VK_MENU}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TForm standIn(nullptr);
+        auto form = Start();
+        ASSERT_NE(Application().MainForm(), form.get());
+        form->Show();
+        form->Log().StoreMinute(601, 5, 2);
+        HWND tree = form->TreeView().Handle();
+        if (c.held.size() == 1)
+            PressKey(tree, c.key, {c.held[0]});
+        else
+            PressKey(tree, c.key, {c.held[0], c.held[1]});
+        EXPECT_TRUE(form->MenuItem("pClose").Checked());
+        EXPECT_FALSE(form->Visible());
+        EXPECT_EQ(SplitTextLines(ReadFile(history + "26-12-08.dat"))[601], "5:2:0");
+        EXPECT_TRUE(FileExists(options));
+        DeleteFileIfPresent(options);
+        EXPECT_TRUE(messages.messages.empty());
+    }
+}
+
+// The day cannot be written at a confirmed quit (a sync tool holds the
+// file): the error is shown, the window stays with its flag set and the
+// settings unwritten, and the next close tries again.
+TEST_F(MainWindowTest, AQuitWhoseDayCannotBeSavedKeepsTheWindowAndTriesAgain) {
+    auto form = Start();
+    form->Log().StoreMinute(601, 5, 2);
+    {
+        FileHandle held(CreateFileW(Widen(history + "26-12-08.dat").c_str(),
+                                    GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0,
+                                    nullptr));
+        ASSERT_TRUE(held);
+        EXPECT_FALSE(ConfirmedClose(*form));
+        ASSERT_EQ(messages.messages.size(), 1u);
+        EXPECT_THAT(messages.messages[0].text, ::testing::HasSubstr(history + "26-12-08.dat"));
+        EXPECT_EQ(messages.messages[0].caption, "Ostrelle");
+        EXPECT_FALSE(FileExists(options));
+        EXPECT_TRUE(form->MenuItem("pClose").Checked());
+    }
+    EXPECT_TRUE(ConfirmedClose(*form));
+    EXPECT_EQ(SplitTextLines(ReadFile(history + "26-12-08.dat"))[601], "5:2:0");
+    EXPECT_TRUE(FileExists(options));
+    EXPECT_EQ(messages.messages.size(), 1u);
+}
+
+// Windows refuses the machine-wide Run key to a standard user; the registry
+// is told to refuse here by a root key that is no key at all.
+TEST_F(MainWindowTest, AnAutostartTheRegistryRefusesShowsTheStartupProgramBox) {
+    const HKEY refused = reinterpret_cast<HKEY>(uintptr_t(0x7FFF0000));
+    TfrmMain form(clock, root.Path(), Autostart(refused));
+    EXPECT_FALSE(form.MenuItem("pAutoStart").Checked());
+    form.pAutoStartClick(form);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "Failed to set data for 'User Ostrelle'");
+    EXPECT_EQ(messages.messages[0].caption, "Startup program");
+    EXPECT_EQ(messages.messages[0].flags & MB_ICONMASK, unsigned(MB_ICONERROR));
+    EXPECT_FALSE(form.MenuItem("pAutoStart").Checked());
+}
+
+// A description that lacks a part the window drives: start-up says what is
+// missing, and every handler of the window is safe to call afterwards. The
+// window then closes when asked, having nothing to save and no tray to hide
+// in.
+TEST_F(MainWindowTest, AWindowWhosePartsCannotBeBoundSaysSoAndEveryHandlerIsSafe) {
+    std::string description = ReadFormResource(L"FRMMAIN");
+    const std::string part = "object stlblBottomTextMont:";
+    description.replace(description.find(part), part.size(), "object stlblSomethingElse:");
+    const std::string today = ReadFile(history + "26-12-08.dat");
+    TForm standIn(nullptr); // closing the window must not end the test's application
+    TfrmMain form(clock, root.Path(), Autostart(), description);
+    EXPECT_FALSE(form.Bound());
+    EXPECT_THAT(Texts(), ElementsAre("frmMain has no stlblBottomTextMont"));
+    messages.messages.clear();
+
+    TChart& day = FindOwned<TChart>(form, "myChart");
+    auto& hook = FindOwned<TSysKeyboardHook>(form, "SysKeyboardHook");
+    std::string label = "600";
+    double low = -5, high = 2000;
+    bool allow = true;
+    form.SysKeyboardHookKeyDown(hook, 'A', 0, allow);
+    form.TimerMouseTimer(form);
+    form.TimerMinutesTimer(form);
+    form.TreeViewChange(form, nullptr);
+    form.TreeViewMouseMove(form, 0, 5, 5);
+    form.pAboutClick(form);
+    form.pShowStatClick(form);
+    form.pHideStatClick(form);
+    form.pAutoStartClick(form);
+    form.PopupMenuPopup(form);
+    form.TrayIconMouseDown(form, mbLeft, 0, 0, 0);
+    form.sbtnZoomInClick(form);
+    form.sbtnZoomOutClick(form);
+    form.sbtnZoomUndoClick(form);
+    form.myChartMouseDown(form, mbRight, 0, 5, 5);
+    form.myChartMouseMove(form, 0, 6, 6);
+    form.myChartMouseUp(form, mbRight, 0, 6, 6);
+    form.ChartMonthMouseMove(form, 0, 5, 5);
+    form.myChartGetAxisLabel(day.BottomAxis(), nullptr, -1, label);
+    form.myChartAllowScroll(day.BottomAxis(), low, high, allow);
+    for (WORD key : {WORD(VK_ADD), WORD(VK_SUBTRACT), WORD(VK_MULTIPLY), WORD(VK_F1)})
+        form.FormKeyDown(form, key, 0);
+    form.FormEndSession(form);
+    EXPECT_TRUE(allow);
+    EXPECT_TRUE(messages.messages.empty());
+
+    bool canClose = false;
+    form.FormCloseQuery(form, canClose);
+    EXPECT_TRUE(canClose);
+    form.Quit();
+    EXPECT_FALSE(FileExists(options));
+    EXPECT_EQ(ReadFile(history + "26-12-08.dat"), today);
 }
