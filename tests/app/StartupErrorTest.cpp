@@ -11,10 +11,11 @@
 
 TEST(RunProgram, AnErrorThatEndsTheProgramIsShownWithTheTitle) {
     RecordingMessageSink sink;
-    Application().SetMessageSink(&sink);
-    EXPECT_EQ(RunProgram([] { throw Exception("Could not find or load ostrelle.dll"); }), 1);
-    EXPECT_EQ(RunProgram([] {}), 0);
-    Application().SetMessageSink(nullptr);
+    {
+        ScopedMessageSink recorded(sink);
+        EXPECT_EQ(RunProgram([] { throw Exception("Could not find or load ostrelle.dll"); }), 1);
+        EXPECT_EQ(RunProgram([] {}), 0);
+    }
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(sink.messages[0].text, "Could not find or load ostrelle.dll");
     EXPECT_EQ(sink.messages[0].caption, "Ostrelle");
