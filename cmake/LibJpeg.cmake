@@ -6,13 +6,12 @@
 if(CMAKE_CROSSCOMPILING)
   set(LIBJPEG_ROOT ${CMAKE_BINARY_DIR}/third_party/libjpeg CACHE PATH
       "libjpeg-turbo built for the target (built there when missing)")
-  if(NOT EXISTS ${LIBJPEG_ROOT}/lib/libjpeg.a)
-    message(STATUS "Building libjpeg-turbo for the target")
-    execute_process(COMMAND ${CMAKE_SOURCE_DIR}/scripts/build-libjpeg ${LIBJPEG_ROOT}
-                    RESULT_VARIABLE libjpeg_result)
-    if(NOT libjpeg_result EQUAL 0)
-      message(FATAL_ERROR "Could not build libjpeg-turbo (scripts/build-libjpeg)")
-    endif()
+  # Only the script knows whether its build there is complete; when it is,
+  # the script returns at once.
+  execute_process(COMMAND ${CMAKE_SOURCE_DIR}/scripts/build-libjpeg ${LIBJPEG_ROOT}
+                  RESULT_VARIABLE libjpeg_result)
+  if(NOT libjpeg_result EQUAL 0)
+    message(FATAL_ERROR "Could not build libjpeg-turbo (scripts/build-libjpeg)")
   endif()
   add_library(libjpeg STATIC IMPORTED GLOBAL)
   set_target_properties(libjpeg PROPERTIES

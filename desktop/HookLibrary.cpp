@@ -28,9 +28,9 @@ bool HookLibrary::Load(const std::string& folder) {
                                  LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32));
     if (!module_)
         throw Exception("Could not find or load ostrelle.dll");
-    getHookRecPointer_ = Export<GetHookRecPointerProc>(module_.Get(), "GETHOOKRECPOINTER");
-    startKeyboardHook_ = Export<StartKeyboardHookProc>(module_.Get(), "STARTKEYBOARDHOOK");
-    stopKeyboardHook_ = Export<StopKeyboardHookProc>(module_.Get(), "STOPKEYBOARDHOOK");
+    getHookRecPointer_ = Export<GetRecordProc>(module_.Get(), "GETHOOKRECPOINTER");
+    startKeyboardHook_ = Export<HookProc>(module_.Get(), "STARTKEYBOARDHOOK");
+    stopKeyboardHook_ = Export<HookProc>(module_.Get(), "STOPKEYBOARDHOOK");
     if (!getHookRecPointer_ || !startKeyboardHook_ || !stopKeyboardHook_) {
         // Not our library: the program runs on without key events.
         Clear();
@@ -45,8 +45,8 @@ void HookLibrary::Start(HWND keyWindow, HWND mouseWindow) {
     if (!record_)
         return;
     record_->hookActive.store(0);
-    record_->keyWindow.store(WindowWord(keyWindow));
-    record_->mouseWindow.store(WindowWord(mouseWindow));
+    record_->keyWindow.store(KeyboardHookRecord::WordOf(keyWindow));
+    record_->mouseWindow.store(KeyboardHookRecord::WordOf(mouseWindow));
     for (auto& word : record_->cleared)
         word.store(0);
     record_->blockKey.store(0);

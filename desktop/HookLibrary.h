@@ -1,6 +1,6 @@
 #pragma once
 
-#include "hooklib/HookRec.h"
+#include "KeyboardHookRecord.h"
 #include "toolkit/Handle.h"
 
 #include <string>
@@ -23,7 +23,7 @@ public:
     bool Loaded() const { return loaded_; }
     HMODULE Module() const { return module_.Get(); }
     // The library's record, or nullptr when it gave none.
-    HookRec* Record() const { return record_; }
+    KeyboardHookRecord* Record() const { return record_; }
     // Loaded, the record known and the library's hook installed.
     bool Hooked() const { return loaded_ && record_ && record_->hookActive.load() != 0; }
 
@@ -43,12 +43,17 @@ public:
     void Stop();
 
 private:
+    // The three exports, by these exact undecorated names. They take
+    // nothing; what STARTKEYBOARDHOOK and STOPKEYBOARDHOOK return is ignored.
+    using GetRecordProc = KeyboardHookRecord*(WINAPI*)();
+    using HookProc = void(WINAPI*)();
+
     void Clear() noexcept;
 
     ModuleHandle module_;
-    GetHookRecPointerProc getHookRecPointer_ = nullptr;
-    StartKeyboardHookProc startKeyboardHook_ = nullptr;
-    StopKeyboardHookProc stopKeyboardHook_ = nullptr;
+    GetRecordProc getHookRecPointer_ = nullptr;
+    HookProc startKeyboardHook_ = nullptr;
+    HookProc stopKeyboardHook_ = nullptr;
     bool loaded_ = false;
-    HookRec* record_ = nullptr;
+    KeyboardHookRecord* record_ = nullptr;
 };

@@ -7,7 +7,10 @@
 #include <cstdint>
 
 // The record that ostrelle.dll owns and shares with the keyboard hook
-// component; both sides read and write it in place. Every field is a 32-bit
+// component; both sides read and write it in place. This is the library's
+// own declaration: the component, built apart, declares the record as it
+// expects it (desktop/KeyboardHookRecord.h), and the desktop tests hold the
+// two against each other field by field. Every field is a 32-bit
 // little-endian word. The words are atomic because the library's hook and the
 // component run on different threads; each word has one writer at a time.
 struct HookRec {

@@ -11,6 +11,7 @@
 #include "HookProbe.h"
 #include "TestForm.h"
 #include "desktop/HookLibrary.h"
+#include "hooklib/HookRec.h"
 #include "support/PumpMessages.h"
 #include "support/TempFolder.h"
 #include "toolkit/Exception.h"

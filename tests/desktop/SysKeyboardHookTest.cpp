@@ -203,8 +203,8 @@ TEST_F(SysKeyboardHookTest, StartFillsTheRecordThenStartsTheHookAndDestructionSt
         const std::uint32_t* words = probe.recordAtStart;
         EXPECT_EQ(words[0], 0u) << "HookActive";
         EXPECT_EQ(words[1], kJunkWord) << "the library's own word is not touched";
-        EXPECT_EQ(WindowOfWord(words[2]), hook.KeyWindow());
-        EXPECT_EQ(WindowOfWord(words[3]), hook.MouseWindow());
+        EXPECT_EQ(KeyboardHookRecord::WindowOf(words[2]), hook.KeyWindow());
+        EXPECT_EQ(KeyboardHookRecord::WindowOf(words[3]), hook.MouseWindow());
         for (int i = 4; i < 9; ++i)
             EXPECT_EQ(words[i], 0u) << "word " << i;
 
@@ -268,7 +268,7 @@ TEST_F(SysKeyboardHookTest, WithoutAHandlerNothingIsRaisedAndBlockKeyStaysZero) 
 TEST_F(SysKeyboardHookTest, BlockKeyAnswersAllowForThatKeyOnly) {
     TestForm form;
     auto& hook = form.Make<TSysKeyboardHook>(TestLibraryFolder("keeps_contract"));
-    const HookRec& record = *HookLibrary::Process().Record();
+    const KeyboardHookRecord& record = *HookLibrary::Process().Record();
     std::vector<bool> answers{true, false, true, false, false};
     size_t next = 0;
     hook.SetOnKeyDown([&](TSysKeyboardHook&, std::uint16_t, TShiftState, bool& allow) {
@@ -356,7 +356,8 @@ TEST_F(SysKeyboardHookTest, ASecondFormsComponentFindsTheLibraryLoadedAndStartsN
         EXPECT_EQ(probe.getCalls, 1);
         EXPECT_EQ(probe.startCalls, 1);
         EXPECT_EQ(b.KeyWindow(), nullptr);
-        EXPECT_EQ(WindowOfWord(HookLibrary::Process().Record()->keyWindow.load()), a.KeyWindow());
+        EXPECT_EQ(KeyboardHookRecord::WindowOf(HookLibrary::Process().Record()->keyWindow.load()),
+                  a.KeyWindow());
         EXPECT_TRUE(a.IsHooked());
         EXPECT_TRUE(b.IsHooked());
     }
@@ -383,7 +384,7 @@ TEST_F(SysKeyboardHookTest, StopHookStopsOnceAndStartHookStartsAgain) {
     EXPECT_TRUE(hook.IsHooked());
     EXPECT_EQ(probe.attached, 2);
     EXPECT_EQ(hook.KeyWindow(), keyWindow) << "the windows are kept";
-    EXPECT_EQ(WindowOfWord(probe.recordAtStart[2]), keyWindow);
+    EXPECT_EQ(KeyboardHookRecord::WindowOf(probe.recordAtStart[2]), keyWindow);
 }
 
 } // namespace
