@@ -74,14 +74,17 @@ void TfrmMain::BindComponents() {
     popupMenu_ = &Find<TPopupMenu>("PopupMenu");
     trayIcon_ = &Find<TTrayIcon>("TrayIcon");
 
+    const ErrorReporter errorBox = [](const std::exception& error) {
+        Application().ShowException(error);
+    };
     dayLog_ = std::make_unique<DayLog>(
         DayLog::Store{Find<TChartSeries>("mySeriesKeys2"), Find<TChartSeries>("mySeriesMouse2"),
                       Find<TChartSeries>("mySeriesCPU1")},
-        clock_, programFolder_ + "history\\",
+        clock_, programFolder_ + "history\\", errorBox,
         DayLog::Caption{[this] { return bottomText_->Hint(); },
                         [this](const std::string& text) { bottomText_->SetCaption(text); }});
     recorder_ = std::make_unique<ActivityRecorder>(
-        *dayLog_, clock_, PixelsPerInch(),
+        *dayLog_, clock_, PixelsPerInch(), errorBox,
         ActivityRecorder::Hooks{
             [this](const std::string& title) { myChart_->LeftAxis().Title().SetCaption(title); },
             [this] {

@@ -33,10 +33,11 @@ protected:
 
 struct HistorySide {
     explicit HistorySide(const std::string& historyDir)
-        : dayLog(DayLog::Store{*charts.day.keys2, *charts.day.mouse2, *charts.day.cpu1}, clock,
-                 historyDir,
-                 DayLog::Caption{[this] { return dayCaption.Hint(); },
-                                 [this](const std::string& t) { dayCaption.SetCaption(t); }}) {
+        : dayLog(
+              DayLog::Store{*charts.day.keys2, *charts.day.mouse2, *charts.day.cpu1}, clock,
+              historyDir, [](const std::exception& error) { Application().ShowException(error); },
+              DayLog::Caption{[this] { return dayCaption.Hint(); },
+                              [this](const std::string& t) { dayCaption.SetCaption(t); }}) {
         for (TChart* chart : {charts.day.chart, charts.month.chart}) {
             chart->SetParent(&host);
             chart->SetBounds(153, 0, 740, 360);

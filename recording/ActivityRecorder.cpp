@@ -1,6 +1,5 @@
 #include "ActivityRecorder.h"
 
-#include "toolkit/Application.h"
 #include "toolkit/DateFormat.h"
 
 #include <windows.h>
@@ -13,8 +12,9 @@ std::optional<ScreenPoint> CursorPosition() {
 }
 
 ActivityRecorder::ActivityRecorder(DayLog& dayLog, const Clock& clock, int pixelsPerInch,
-                                   Hooks hooks)
-    : dayLog_(dayLog), clock_(clock), pixelsPerInch_(pixelsPerInch), hooks_(std::move(hooks)) {}
+                                   ErrorReporter report, Hooks hooks)
+    : dayLog_(dayLog), clock_(clock), pixelsPerInch_(pixelsPerInch), report_(std::move(report)),
+      hooks_(std::move(hooks)) {}
 
 void ActivityRecorder::PollPointer() {
     if (std::optional<ScreenPoint> position = hooks_.readPointer())
@@ -41,14 +41,9 @@ void ActivityRecorder::MinuteTick(TTimer& timer) {
 
     // A new date starts a fresh store. The same date with its file gone
     // keeps the store: the save below writes the file again from it.
-    if (now.date != dayLog_.StoreDate()) {
-        try {
-            dayLog_.SaveDayFile();
-        } catch (const std::exception& error) {
-            Application().ShowException(error);
-        }
-        dayLog_.BeginDay(now.date);
-    }
+    MetErrors met;
+    if (now.date != dayLog_.StoreDate())
+        met = dayLog_.BeginDay(now.date);
 
     dayLog_.Span().last = minute;
     dayLog_.StoreMinute(minute, keyCount_, PixelsToDecimetres(mouseTravel_, pixelsPerInch_));
@@ -58,16 +53,17 @@ void ActivityRecorder::MinuteTick(TTimer& timer) {
     keyCount_ = 0;
     mouseTravel_ = 0;
 
-    dayLog_.SaveDayFile();
-
-    const std::string selected = hooks_.selectedNodeText ? hooks_.selectedNodeText() : "";
-    if (selected == FormatDate("yyyy.mmmm", now.date) ||
-        selected == FormatDate("yyyy-mm-dd", now.date)) {
-        ActiveSpan& span = dayLog_.Span();
-        if (span.first == 0)
-            span.first = minute;
-        if (span.last == 0)
-            span.last = minute;
-        dayLog_.ActiveSpanCaption();
-    }
+    FinishThenReport(report_, met, [&] {
+        dayLog_.SaveDayFile();
+        const std::string selected = hooks_.selectedNodeText ? hooks_.selectedNodeText() : "";
+        if (selected == FormatDate("yyyy.mmmm", now.date) ||
+            selected == FormatDate("yyyy-mm-dd", now.date)) {
+            ActiveSpan& span = dayLog_.Span();
+            if (span.first == 0)
+                span.first = minute;
+            if (span.last == 0)
+                span.last = minute;
+            dayLog_.ActiveSpanCaption();
+        }
+    });
 }

@@ -3,6 +3,7 @@
 #include "DayLog.h"
 #include "PointerTravel.h"
 #include "toolkit/Clock.h"
+#include "toolkit/ErrorReporter.h"
 #include "toolkit/Timer.h"
 
 #include <cstdint>
@@ -26,7 +27,8 @@ public:
         std::function<std::optional<ScreenPoint>()> readPointer = CursorPosition;
     };
 
-    ActivityRecorder(DayLog& dayLog, const Clock& clock, int pixelsPerInch, Hooks hooks);
+    ActivityRecorder(DayLog& dayLog, const Clock& clock, int pixelsPerInch, ErrorReporter report,
+                     Hooks hooks);
 
     // One key stroke reported by the hook; never blocks the key.
     void KeyDown() { ++keyCount_; }
@@ -37,8 +39,9 @@ public:
     void Poll(ScreenPoint position);
     // The minute tick, from the minute timer. A tick on a new date first saves
     // the store to its own date's file once more (minutes earlier saves could
-    // not write); should that fail too, the error is shown and the new day
-    // begins all the same.
+    // not write); should that fail too, the error is reported once the minute
+    // is stored, and the new day begins all the same. A save that fails ends
+    // the tick with its error.
     void MinuteTick(TTimer& timer);
 
     uint16_t KeyCount() const { return keyCount_; }
@@ -54,6 +57,7 @@ private:
     DayLog& dayLog_;
     const Clock& clock_;
     int pixelsPerInch_;
+    ErrorReporter report_;
     Hooks hooks_;
     uint16_t keyCount_ = 0;
     uint32_t mouseTravel_ = 0;

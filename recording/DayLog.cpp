@@ -1,6 +1,5 @@
 #include "DayLog.h"
 
-#include "toolkit/Application.h"
 #include "toolkit/AtomicFile.h"
 #include "toolkit/DateFormat.h"
 #include "toolkit/Exception.h"
@@ -10,8 +9,9 @@
 #include <algorithm>
 #include <cmath>
 
-DayLog::DayLog(Store store, const Clock& clock, std::string historyDir, Caption caption)
-    : store_(store), clock_(clock), historyDir_(std::move(historyDir)),
+DayLog::DayLog(Store store, const Clock& clock, std::string historyDir, ErrorReporter report,
+               Caption caption)
+    : store_(store), clock_(clock), historyDir_(std::move(historyDir)), report_(std::move(report)),
       caption_(std::move(caption)) {}
 
 std::string DayLog::DayFileName(const Date& date) const {
@@ -82,7 +82,7 @@ void DayLog::LoadTodayFile() {
     } catch (const Exception& error) {
         EnsureFullDay();
         unread_ = true;
-        Application().ShowException(error);
+        report_(error);
         return;
     }
     EnsureFullDay();
@@ -93,12 +93,14 @@ void DayLog::LoadTodayFile() {
     ShowSpanIfSet();
     if (!broken)
         return;
-    Application().ShowException(*broken);
     // With the original bytes kept aside, the file is written anew from what
     // could be read: every other reader of the folder (the month chart, the
     // tree hint) then meets a sound file instead of the same error again.
-    if (!pendingBackup_)
-        SaveDayFile();
+    MetErrors met{std::make_exception_ptr(*broken)};
+    FinishThenReport(report_, met, [&] {
+        if (!pendingBackup_)
+            WriteDayFile(met);
+    });
 }
 
 void DayLog::ShowSpanIfSet() {
@@ -164,11 +166,16 @@ void DayLog::KeepBrokenOriginal(const std::string& path) {
 }
 
 void DayLog::SaveDayFile() {
+    MetErrors met;
+    FinishThenReport(report_, met, [&] { WriteDayFile(met); });
+}
+
+void DayLog::WriteDayFile(MetErrors& met) {
     RemoveStaleTempFiles();
     const std::string path = DayFileName(storeDate_);
     if (unread_ && FileExists(path)) {
         if (std::optional<Exception> broken = MergeFile(path))
-            Application().ShowException(*broken);
+            met.push_back(std::make_exception_ptr(*broken));
     }
     unread_ = false;
     if (pendingBackup_) {
@@ -194,21 +201,28 @@ void DayLog::ClearDayStore() {
     span_ = {};
 }
 
-void DayLog::BeginDay(const Date& date) {
+MetErrors DayLog::BeginDay(const Date& date) {
+    MetErrors met;
+    try {
+        WriteDayFile(met);
+    } catch (const std::exception&) {
+        met.push_back(std::current_exception());
+    }
     ClearDayStore();
     storeDate_ = date;
     unread_ = false;
     pendingBackup_.reset();
     const std::string path = DayFileName(date);
     if (!FileExists(path))
-        return;
+        return met;
     try {
         if (std::optional<Exception> broken = MergeFile(path))
-            Application().ShowException(*broken);
-    } catch (const Exception& error) {
+            met.push_back(std::make_exception_ptr(*broken));
+    } catch (const Exception&) {
         unread_ = true;
-        Application().ShowException(error);
+        met.push_back(std::current_exception());
     }
+    return met;
 }
 
 void DayLog::UpdateActiveSpan(uint16_t minute, uint16_t value) {

@@ -32,7 +32,7 @@ protected:
     std::string selected;
     TTimer minuteTimer;
     ActivityRecorder recorder{
-        log, clock, 96,
+        log, clock, 96, Reporter(),
         ActivityRecorder::Hooks{[this](const std::string& text) { title = text; },
                                 [this] { return selected; }}};
 };
@@ -155,7 +155,7 @@ TEST_F(ActivityRecorderTest, MidnightSavesTheMinutesTheDaysFileMissedFirst) {
     TickAt(0, 0, {2026, 12, 10});
     EXPECT_EQ(ReadFile(TodayFile()), DayText({{1439, "7:0:0"}}));
     EXPECT_EQ(ReadFile(historyDir + "26-12-10.dat"), DayText({{0, "4:0:0"}}));
-    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_TRUE(reported.empty());
 }
 
 // Still held at midnight: the error is shown and the new day begins.
@@ -165,11 +165,38 @@ TEST_F(ActivityRecorderTest, AMidnightSaveThatFailsIsShownAndTheNewDayBegins) {
     EXPECT_THROW(TickAt(23, 59), Exception);
     Keys(4);
     TickAt(0, 0, {2026, 12, 10});
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_THAT(messages.messages[0].text, ::testing::HasSubstr("26-12-09.dat"));
-    messages.messages.clear();
+    ASSERT_EQ(reported.size(), 1u);
+    EXPECT_THAT(reported[0], ::testing::HasSubstr("26-12-09.dat"));
+    reported.clear();
     EXPECT_EQ(log.StoreDate(), (Date{2026, 12, 10}));
     EXPECT_EQ(ReadFile(historyDir + "26-12-10.dat"), DayText({{0, "4:0:0"}}));
+}
+
+// The failure is reported when the tick is over: a tick that runs while its
+// box is open finds the new day begun, its first minute stored and saved.
+TEST_F(ActivityRecorderTest, AMidnightFailureIsReportedOnceTheNewDaysFirstMinuteIsSaved) {
+    FileHandle lock = Hold(TodayFile());
+    struct Seen {
+        Date storeDate;
+        MinuteRecord firstMinute;
+        std::string newFile;
+    };
+    std::vector<Seen> seen;
+    ActivityRecorder ticking{log,
+                             clock,
+                             96,
+                             [&](const std::exception&) {
+                                 seen.push_back({log.StoreDate(), log.RecordAt(0),
+                                                 ReadFile(historyDir + "26-12-10.dat")});
+                             },
+                             {}};
+    ticking.KeyDown();
+    clock.Set({{2026, 12, 10}, 0, 0, 0, 5});
+    ticking.MinuteTick(minuteTimer);
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].storeDate, (Date{2026, 12, 10}));
+    EXPECT_EQ(seen[0].firstMinute, (MinuteRecord{1, 0, 0}));
+    EXPECT_EQ(seen[0].newFile, DayText({{0, "1:0:0"}}));
 }
 
 // A locked workstation or the secure desktop: the pointer cannot be read.
@@ -179,7 +206,8 @@ TEST_F(ActivityRecorderTest, APollThatCannotReadThePointerCountsNothing) {
                                                      std::nullopt, ScreenPoint{103, 104}};
     size_t next = 0;
     ActivityRecorder polled{
-        log, clock, 96, ActivityRecorder::Hooks{nullptr, nullptr, [&] { return reads[next++]; }}};
+        log, clock, 96, Reporter(),
+        ActivityRecorder::Hooks{nullptr, nullptr, [&] { return reads[next++]; }}};
     polled.SetLastCursorPos({100, 100});
     for (size_t i = 0; i < reads.size(); ++i) {
         polled.PollPointer();
