@@ -28,3 +28,6 @@ std::string DayFileOfLabel(const std::string& historyDir, const std::string& lab
 // day files of that month match.
 std::string MonthDayFile(const std::string& historyDir, const std::string& monthLabel, int day);
 std::string MonthFilePattern(const std::string& monthLabel);
+
+// A text that is no such label stands for no file: the three give nothing
+// (an empty text) for it.

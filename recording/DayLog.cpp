@@ -1,7 +1,7 @@
 #include "DayLog.h"
 
+#include "DayFileName.h"
 #include "toolkit/AtomicFile.h"
-#include "toolkit/DateFormat.h"
 #include "toolkit/Exception.h"
 #include "toolkit/Files.h"
 #include "toolkit/Text.h"
@@ -13,10 +13,6 @@ DayLog::DayLog(Store store, const Clock& clock, std::string historyDir, ErrorRep
                Caption caption)
     : store_(store), clock_(clock), historyDir_(std::move(historyDir)), report_(std::move(report)),
       caption_(std::move(caption)) {}
-
-std::string DayLog::DayFileName(const Date& date) const {
-    return historyDir_ + FormatDate("yy-mm-dd", date) + ".dat";
-}
 
 std::string BrokenCopyName(const std::string& dayFile, int attempt) {
     return dayFile + (attempt <= 1 ? ".broken" : ".broken" + std::to_string(attempt));
@@ -72,7 +68,7 @@ void DayLog::LoadTodayFile() {
 
     // The file's minutes go into the store first; every minute it lacks is
     // added as zero afterwards, also when the file cannot be taken.
-    const std::string path = DayFileName(storeDate_);
+    const std::string path = DayFileName(historyDir_, storeDate_);
     std::optional<std::string> bytes;
     std::optional<Exception> broken;
     try {
@@ -172,7 +168,7 @@ void DayLog::SaveDayFile() {
 
 void DayLog::WriteDayFile(MetErrors& met) {
     RemoveStaleTempFiles();
-    const std::string path = DayFileName(storeDate_);
+    const std::string path = DayFileName(historyDir_, storeDate_);
     if (unread_ && FileExists(path)) {
         if (std::optional<Exception> broken = MergeFile(path))
             met.push_back(std::make_exception_ptr(*broken));
@@ -212,7 +208,7 @@ MetErrors DayLog::BeginDay(const Date& date) {
     storeDate_ = date;
     unread_ = false;
     pendingBackup_.reset();
-    const std::string path = DayFileName(date);
+    const std::string path = DayFileName(historyDir_, date);
     if (!FileExists(path))
         return met;
     try {

@@ -35,7 +35,6 @@ public:
            Caption caption = {});
 
     const std::string& HistoryDir() const { return historyDir_; }
-    std::string DayFileName(const Date& date) const;
     const Date& StoreDate() const { return storeDate_; }
 
     // Start-up: fills the store from today's file, or creates the file.

@@ -26,6 +26,17 @@ TEST(MonthOfLabel, GivesYearsAndTheMonthNumber) {
 
 TEST(DayFileOfLabel, DropsTheCenturyDigits) {
     EXPECT_EQ(DayFileOfLabel("C:\\h\\", "2026-12-08"), "C:\\h\\26-12-08.dat");
+    EXPECT_EQ(DayFileOfLabel("", "0123-01-05"), "23-01-05.dat");
     EXPECT_EQ(MonthDayFile("C:\\h\\", "2026.December", 3), "C:\\h\\26-12-03.dat");
+    EXPECT_EQ(MonthDayFile("C:\\h\\", "2026.February", 31), "C:\\h\\26-02-31.dat");
     EXPECT_EQ(MonthFilePattern("2026.February"), "26-02-*.dat");
+}
+
+TEST(DayFileOfLabel, ATextThatIsNoLabelStandsForNoFile) {
+    for (const char* text : {"", "2026-12-8", "2026.12.08", "2026-1x-08", "26-12-08"})
+        EXPECT_EQ(DayFileOfLabel("C:\\h\\", text), "") << text;
+    for (const char* text : {"2026.december", "26.December", "yyyy.December", "2026-12-08"}) {
+        EXPECT_EQ(MonthDayFile("C:\\h\\", text, 3), "") << text;
+        EXPECT_EQ(MonthFilePattern(text), "") << text;
+    }
 }

@@ -9,11 +9,6 @@ using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
-TEST_F(DayLogFixture, DayFileNameIsTwoDigitYearMonthDay) {
-    EXPECT_EQ(log.DayFileName({2026, 12, 8}), historyDir + "26-12-08.dat");
-    EXPECT_EQ(log.DayFileName({2008, 1, 5}), historyDir + "08-01-05.dat");
-}
-
 TEST_F(DayLogFixture, WithoutTodaysFileTheDayStartsEmptyAndTheFileIsCreated) {
     log.LoadTodayFile();
     ASSERT_EQ(keys.PointCount(), 1440);
