@@ -77,9 +77,7 @@ void DayView::ShowPastDay(const std::string& label) {
                                      Application().Title(), MB_OK);
         return;
     }
-    const ActiveSpan span = ReadPastDay(*bytes);
-    if (span.first != 0)
-        caption.Set(ActiveSpanText(parts_.caption.Hint(), span));
+    caption.Set(ReadPastDay(*bytes).Caption(parts_.caption.Hint()));
 }
 
 ActiveSpan DayView::ReadPastDay(std::string_view bytes) {
@@ -92,7 +90,7 @@ ActiveSpan DayView::ReadPastDay(std::string_view bytes) {
     for (int minute = 0; minute < day.Lines(); ++minute)
         for (const std::vector<double>* column : columns)
             if (const uint16_t value = uint16_t(int32_t((*column)[size_t(minute)])))
-                UpdateActiveSpanOf(uint16_t(minute), value, span.first, span.last);
+                span.Update(uint16_t(minute), value);
     // A line that does not parse ends the day there, not filled up.
     if (day.error)
         throw Exception(*day.error);
@@ -101,8 +99,7 @@ ActiveSpan DayView::ReadPastDay(std::string_view bytes) {
         for (TChartSeries* s : series)
             s->AddPoints(day.Lines(), rest);
     }
-    if (span.first != 0 && span.last == 0)
-        span.last = span.first;
+    span.CloseAt(span.first);
     return span;
 }
 

@@ -58,11 +58,7 @@ void ActivityRecorder::MinuteTick(TTimer& timer) {
         const std::string selected = hooks_.selectedNodeText ? hooks_.selectedNodeText() : "";
         if (selected == FormatDate("yyyy.mmmm", now.date) ||
             selected == FormatDate("yyyy-mm-dd", now.date)) {
-            ActiveSpan& span = dayLog_.Span();
-            if (span.first == 0)
-                span.first = minute;
-            if (span.last == 0)
-                span.last = minute;
+            dayLog_.Span().CloseAt(minute);
             dayLog_.ActiveSpanCaption();
         }
     });

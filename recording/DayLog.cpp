@@ -101,8 +101,7 @@ void DayLog::LoadTodayFile() {
 
 void DayLog::ShowSpanIfSet() {
     if (span_.first != 0) {
-        if (span_.last == 0)
-            span_.last = span_.first;
+        span_.CloseAt(span_.first);
         ActiveSpanCaption();
     }
 }
@@ -127,7 +126,7 @@ std::optional<Exception> DayLog::MergeBytes(const std::string& path, std::string
         for (int f = 0; f < 3; ++f) {
             if (f == 2 || !counted)
                 series[f]->ReplaceY(minute, (*columns[f])[size_t(minute)]);
-            UpdateActiveSpan(uint16_t(minute), Low16(series[f]->YAt(minute)));
+            span_.Update(uint16_t(minute), Low16(series[f]->YAt(minute)));
         }
     }
     if (lines > stored) {
@@ -136,7 +135,7 @@ std::optional<Exception> DayLog::MergeBytes(const std::string& path, std::string
         for (int minute = stored; minute < lines; ++minute)
             for (const std::vector<double>* column : columns)
                 if (const uint16_t value = uint16_t(int32_t((*column)[size_t(minute)])))
-                    UpdateActiveSpan(uint16_t(minute), value);
+                    span_.Update(uint16_t(minute), value);
     }
     unread_ = false;
     if (!day.error)
@@ -221,15 +220,8 @@ MetErrors DayLog::BeginDay(const Date& date) {
     return met;
 }
 
-void DayLog::UpdateActiveSpan(uint16_t minute, uint16_t value) {
-    UpdateActiveSpanOf(minute, value, span_.first, span_.last);
-}
-
-// Without a first active minute there is no span to show: the caption is
-// its hint alone, never a span "from 00:00 to 00:00".
 void DayLog::ActiveSpanCaption() {
     if (!caption_.set)
         return;
-    const std::string hint = caption_.hint ? caption_.hint() : std::string();
-    caption_.set(span_.first != 0 ? ActiveSpanText(hint, span_) : hint);
+    caption_.set(span_.Caption(caption_.hint ? caption_.hint() : std::string()));
 }

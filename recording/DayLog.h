@@ -54,7 +54,6 @@ public:
     // the store is done.
     [[nodiscard]] MetErrors BeginDay(const Date& date);
 
-    void UpdateActiveSpan(uint16_t minute, uint16_t value);
     // The caption: its hint and the span, or the hint alone with no span.
     void ActiveSpanCaption();
     ActiveSpan& Span() { return span_; }
