@@ -78,8 +78,8 @@ void TfrmMain::BindComponents() {
         Application().ShowException(error);
     };
     dayLog_ = std::make_unique<DayLog>(
-        DayLog::Store{Find<TChartSeries>("mySeriesKeys2"), Find<TChartSeries>("mySeriesMouse2"),
-                      Find<TChartSeries>("mySeriesCPU1")},
+        DaySeries{Find<TChartSeries>("mySeriesKeys2"), Find<TChartSeries>("mySeriesMouse2"),
+                  Find<TChartSeries>("mySeriesCPU1")},
         clock_, programFolder_ + "history\\", errorBox,
         DayLog::Caption{[this] { return bottomText_->Hint(); },
                         [this](const std::string& text) { bottomText_->SetCaption(text); }});

@@ -35,8 +35,8 @@ protected:
 struct HistorySide {
     explicit HistorySide(const std::string& historyDir)
         : dayLog(
-              DayLog::Store{*charts.day.keys2, *charts.day.mouse2, *charts.day.cpu1}, clock,
-              historyDir, [](const std::exception& error) { Application().ShowException(error); },
+              DaySeries{*charts.day.keys2, *charts.day.mouse2, *charts.day.cpu1}, clock, historyDir,
+              [](const std::exception& error) { Application().ShowException(error); },
               DayLog::Caption{[this] { return dayCaption.Hint(); },
                               [this](const std::string& t) { dayCaption.SetCaption(t); }}) {
         for (TChart* chart : {charts.day.chart, charts.month.chart}) {

@@ -6,10 +6,9 @@
 #include "toolkit/Files.h"
 #include "toolkit/Text.h"
 
-#include <algorithm>
 #include <cmath>
 
-DayLog::DayLog(Store store, const Clock& clock, std::string historyDir, ErrorReporter report,
+DayLog::DayLog(DaySeries store, const Clock& clock, std::string historyDir, ErrorReporter report,
                Caption caption)
     : store_(store), clock_(clock), historyDir_(std::move(historyDir)), report_(std::move(report)),
       caption_(std::move(caption)) {}
@@ -19,13 +18,6 @@ std::string BrokenCopyName(const std::string& dayFile, int attempt) {
 }
 
 namespace {
-// The low 16 bits of a stored value, as the span rule sees them.
-uint16_t Low16(double value) {
-    if (!std::isfinite(value))
-        return 0;
-    return uint16_t(uint64_t(int64_t(value)));
-}
-
 int32_t StoredInt(double value) {
     return std::isfinite(value) ? int32_t(int64_t(value)) : 0;
 }
@@ -39,14 +31,6 @@ MinuteRecord DayLog::RecordAt(int minute) const {
 void DayLog::StoreMinute(uint16_t minute, double keys, double mouse) {
     store_.keys.ReplaceY(minute, keys);
     store_.mouse.ReplaceY(minute, mouse);
-}
-
-void DayLog::EnsureFullDay() {
-    for (TChartSeries* series : {&store_.keys, &store_.mouse, &store_.cpu}) {
-        const int count = series->PointCount();
-        if (count < kMinutesPerDay)
-            series->AddPoints(count, std::vector<double>(size_t(kMinutesPerDay - count), 0.0));
-    }
 }
 
 // A crash in the middle of a save leaves its temporary file behind; it was
@@ -76,12 +60,12 @@ void DayLog::LoadTodayFile() {
         if (bytes)
             broken = MergeBytes(path, std::move(*bytes));
     } catch (const Exception& error) {
-        EnsureFullDay();
+        FillWholeDay(store_);
         unread_ = true;
         report_(error);
         return;
     }
-    EnsureFullDay();
+    FillWholeDay(store_);
     if (!bytes) {
         SaveDayFile(); // a new day: its file is made at once
         return;
@@ -117,26 +101,7 @@ std::optional<Exception> DayLog::MergeFile(const std::string& path) {
 
 std::optional<Exception> DayLog::MergeBytes(const std::string& path, std::string bytes) {
     const DayColumns day = ReadDayColumns(bytes);
-    TChartSeries* series[] = {&store_.keys, &store_.mouse, &store_.cpu};
-    const std::vector<double>* columns[] = {&day.keys, &day.mouse, &day.cpu};
-    const int stored = store_.keys.PointCount();
-    const int lines = day.Lines();
-    for (int minute = 0; minute < std::min(stored, lines); ++minute) {
-        bool counted = store_.keys.YAt(minute) != 0 || store_.mouse.YAt(minute) != 0;
-        for (int f = 0; f < 3; ++f) {
-            if (f == 2 || !counted)
-                series[f]->ReplaceY(minute, (*columns[f])[size_t(minute)]);
-            span_.Update(uint16_t(minute), Low16(series[f]->YAt(minute)));
-        }
-    }
-    if (lines > stored) {
-        for (int f = 0; f < 3; ++f)
-            series[f]->AddPoints(stored, std::span(*columns[f]).subspan(size_t(stored)));
-        for (int minute = stored; minute < lines; ++minute)
-            for (const std::vector<double>* column : columns)
-                if (const uint16_t value = uint16_t(int32_t((*column)[size_t(minute)])))
-                    span_.Update(uint16_t(minute), value);
-    }
+    MergeDayColumns(day, store_, span_);
     unread_ = false;
     if (!day.error)
         return std::nullopt;

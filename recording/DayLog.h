@@ -2,8 +2,8 @@
 
 #include "ActiveSpan.h"
 #include "DayRecords.h"
+#include "DaySeries.h"
 #include "MetErrors.h"
-#include "chart/ChartSeries.h"
 #include "toolkit/Clock.h"
 #include "toolkit/ErrorReporter.h"
 #include "toolkit/Exception.h"
@@ -20,18 +20,13 @@
 // the operation is over.
 class DayLog {
 public:
-    struct Store {
-        TChartSeries& keys;
-        TChartSeries& mouse;
-        TChartSeries& cpu;
-    };
     // The caption that shows the active span: its hint text, and how to set it.
     struct Caption {
         std::function<std::string()> hint;
         std::function<void(const std::string&)> set;
     };
 
-    DayLog(Store store, const Clock& clock, std::string historyDir, ErrorReporter report,
+    DayLog(DaySeries store, const Clock& clock, std::string historyDir, ErrorReporter report,
            Caption caption = {});
 
     const std::string& HistoryDir() const { return historyDir_; }
@@ -64,7 +59,6 @@ public:
     void StoreMinute(uint16_t minute, double keys, double mouse);
 
 private:
-    void EnsureFullDay();
     void RemoveStaleTempFiles();
     std::optional<Exception> MergeFile(const std::string& path);
     // The same with the file's bytes already read.
@@ -75,7 +69,7 @@ private:
     void WriteDayFile(MetErrors& met);
     void ShowSpanIfSet();
 
-    Store store_;
+    DaySeries store_;
     const Clock& clock_;
     std::string historyDir_;
     ErrorReporter report_;

@@ -97,7 +97,7 @@ protected:
     TSpeedButton& zoomIn = Make<TSpeedButton>("sbtnZoomIn", dayChart);
     TSpeedButton& zoomOut = Make<TSpeedButton>("sbtnZoomOut", dayChart);
     DayLog dayLog{
-        DayLog::Store{*charts.day.keys2, *charts.day.mouse2, *charts.day.cpu1}, clock, history,
+        DaySeries{*charts.day.keys2, *charts.day.mouse2, *charts.day.cpu1}, clock, history,
         [](const std::exception& error) { Application().ShowException(error); },
         DayLog::Caption{[this] { return dayCaption.Hint(); },
                         [this](const std::string& text) { dayCaption.SetCaption(text); }}};

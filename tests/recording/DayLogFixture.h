@@ -40,7 +40,7 @@ protected:
     FixedClock clock{LocalTime{{2026, 12, 9}, 10, 0, 30, 0}};
     TChartSeries keys, mouse, cpu;
     std::string caption = "Hours";
-    DayLog log{DayLog::Store{keys, mouse, cpu}, clock, historyDir, Reporter(),
+    DayLog log{DaySeries{keys, mouse, cpu}, clock, historyDir, Reporter(),
                DayLog::Caption{[] { return std::string("Hours"); },
                                [this](const std::string& text) { caption = text; }}};
 };

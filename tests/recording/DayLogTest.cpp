@@ -35,7 +35,7 @@ TEST_F(DayLogFixture, ShortEmptyAndLongFilesLoadWhatTheyHave) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TChartSeries k, m, p;
-        DayLog day(DayLog::Store{k, m, p}, clock, historyDir, Reporter());
+        DayLog day(DaySeries{k, m, p}, clock, historyDir, Reporter());
         WriteFile(TodayFile(), c.text);
         day.LoadTodayFile();
         EXPECT_EQ(k.PointCount(), c.points);
@@ -73,14 +73,14 @@ TEST_F(DayLogFixture, TheActiveSpanOfTheFileIsShownUnderTheChart) {
         TChartSeries k, m, p;
         std::string shown = "Hours";
         DayLog day(
-            DayLog::Store{k, m, p}, clock, historyDir, Reporter(),
+            DaySeries{k, m, p}, clock, historyDir, Reporter(),
             {[] { return std::string("Hours"); }, [&](const std::string& text) { shown = text; }});
         WriteFile(TodayFile(), DayText(c.set));
         day.LoadTodayFile();
         EXPECT_EQ(shown, c.caption);
     }
     TChartSeries k, m, p;
-    DayLog day(DayLog::Store{k, m, p}, clock, historyDir, Reporter());
+    DayLog day(DaySeries{k, m, p}, clock, historyDir, Reporter());
     WriteFile(TodayFile(), DayText({{5, "70000:0:0"}}));
     day.LoadTodayFile();
     EXPECT_EQ(k.YAt(5), 70000);
@@ -107,7 +107,7 @@ TEST_F(DayLogFixture, ABrokenFileIsReportedKeptAsideAndTheDayGoesOn) {
         for (const auto& name : ListFolder(historyDir, "*"))
             DeleteFileIfPresent(historyDir + name);
         TChartSeries k, m, p;
-        DayLog day(DayLog::Store{k, m, p}, clock, historyDir, Reporter());
+        DayLog day(DaySeries{k, m, p}, clock, historyDir, Reporter());
         const std::string original = Lines({"3:4:5", "6:7:8", c.badLine, "9:9:9"});
         WriteFile(TodayFile(), original);
 
@@ -137,7 +137,7 @@ TEST_F(DayLogFixture, ABrokenFileIsReportedOnceItIsWrittenAgain) {
     WriteFile(TodayFile(), Lines({"3:4:5", "12:7"}));
     std::vector<std::string> fileWhenReported;
     TChartSeries k, m, p;
-    DayLog day(DayLog::Store{k, m, p}, clock, historyDir,
+    DayLog day(DaySeries{k, m, p}, clock, historyDir,
                [&](const std::exception&) { fileWhenReported.push_back(ReadFile(TodayFile())); });
     day.LoadTodayFile();
     EXPECT_THAT(fileWhenReported, ElementsAre(DayText({{0, "3:4:5"}})));
@@ -169,7 +169,7 @@ TEST_F(DayLogFixture, ASecondBrokenStartKeepsTheFirstCopyToo) {
 TEST_F(DayLogFixture, AMissingHistoryFolderFailsWithTheCreateError) {
     TChartSeries k, m, p;
     const std::string missing = root / "nowhere\\";
-    DayLog day(DayLog::Store{k, m, p}, clock, missing, Reporter());
+    DayLog day(DaySeries{k, m, p}, clock, missing, Reporter());
     try {
         day.LoadTodayFile();
         FAIL() << "created a file in a missing folder";
@@ -234,7 +234,7 @@ TEST_F(DayLogFixture, ATemporaryFileLeftByACrashIsRemovedByTheFirstSave) {
     EXPECT_THAT(ListFolder(historyDir, "*"), ElementsAre("26-12-09.dat", "notes.txt"));
 
     TChartSeries k, m, c;
-    DayLog next(DayLog::Store{k, m, c}, clock, historyDir, Reporter());
+    DayLog next(DaySeries{k, m, c}, clock, historyDir, Reporter());
     WriteFile(TempFileNameFor(TodayFile()), "half");
     next.LoadTodayFile(); // the file is there: loading reads, nothing more
     EXPECT_TRUE(FileExists(TempFileNameFor(TodayFile())));
