@@ -6,6 +6,7 @@
 #include "history/DayChartRules.h"
 #include "history/HistoryTree.h"
 #include "history/HistoryViews.h"
+#include "history/TreeLabels.h"
 #include "toolkit/Application.h"
 #include "toolkit/Exception.h"
 #include "toolkit/Files.h"
@@ -84,12 +85,12 @@ void TfrmMain::BindComponents() {
         DayLog::Caption{[this] { return bottomText_->Hint(); },
                         [this](const std::string& text) { bottomText_->SetCaption(text); }});
     recorder_ = std::make_unique<ActivityRecorder>(
-        *dayLog_, clock_, PixelsPerInch(), errorBox,
+        *dayLog_, clock_, *timerMinutes_, PixelsPerInch(), errorBox,
         ActivityRecorder::Hooks{
             [this](const std::string& title) { myChart_->LeftAxis().Title().SetCaption(title); },
-            [this] {
-                TTreeNode* node = treeView_->Selected();
-                return node ? node->Text() : std::string();
+            [this](const Date& date) {
+                const TTreeNode* node = treeView_->Selected();
+                return node && LabelShowsDate(node->Text(), date);
             }});
     if (std::optional<ScreenPoint> pointer = CursorPosition())
         recorder_->SetLastCursorPos(*pointer);
@@ -107,11 +108,7 @@ void TfrmMain::FormCreate(TComponent&) {
     ReadAutostart();
     dayLog_->LoadTodayFile();
     BuildHistoryTree(*treeView_, dayLog_->HistoryDir(), clock_);
-    // Restarted in any case: at second 0 the interval and the state are the
-    // ones the timer has, and it would go on counting from its creation.
-    timerMinutes_->SetInterval(AlignedMinuteInterval(clock_.Now().second));
-    timerMinutes_->SetEnabled(true);
-    timerMinutes_->Restart();
+    recorder_->StartMinuteTimer();
 }
 
 void TfrmMain::ApplyOptions() {
@@ -265,7 +262,7 @@ void TfrmMain::TimerMouseTimer(TComponent&) {
 
 void TfrmMain::TimerMinutesTimer(TComponent&) {
     if (recorder_)
-        recorder_->MinuteTick(*timerMinutes_);
+        recorder_->MinuteTick();
 }
 
 void TfrmMain::TreeViewChange(TComponent&, TTreeNode*) {

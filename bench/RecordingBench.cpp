@@ -55,7 +55,8 @@ void RunRecordingBench() {
     Report("SaveDayFile (atomic, flushed)", save, "raw write of the same bytes", rawWrite);
     Report("SaveDayFile (atomic, flushed)", save, "raw write + flush", rawFlushed);
 
-    ActivityRecorder recorder(log, clock, 96, StopOnError, {});
+    TTimer minuteTimer;
+    ActivityRecorder recorder(log, clock, minuteTimer, 96, StopOnError, {});
     const int polls = 20000;
     double poll = MicrosecondsEach(polls, [&] { recorder.PollPointer(); });
     double cursor = MicrosecondsEach(polls, [&] {

@@ -15,6 +15,10 @@ std::string DayLabel(const Date& date) {
     return FormatDate("yyyy-mm-dd", date);
 }
 
+bool LabelShowsDate(const std::string& label, const Date& date) {
+    return label == MonthLabel(date) || label == DayLabel(date);
+}
+
 MonthOfLabelResult MonthOfLabel(const std::string& label) {
     MonthOfLabelResult result;
     result.year = label.substr(0, 4);

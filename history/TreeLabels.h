@@ -10,6 +10,9 @@
 std::string MonthLabel(const Date& date);
 // "yyyy-mm-dd" with literal hyphens.
 std::string DayLabel(const Date& date);
+// Whether a node's label stands for the date: it is the date's month label
+// or its day label.
+bool LabelShowsDate(const std::string& label, const Date& date);
 
 // What a month label says: the four-digit year, the two-digit year and the
 // two-digit month number, empty when the name is none of the locale's twelve

@@ -312,3 +312,28 @@ TEST_F(MainWindowTest, AMaximisedWindowKeepsATreeWiderThanTheDesignedWindow) {
     form = Start();
     EXPECT_EQ(form->TreeView().Width(), 700); // the designed 740 less the room kept
 }
+
+// The tick refreshes the caption of the active span while the tree's
+// selection stands for today (its month or its day), and leaves the caption
+// of a past day on view alone.
+TEST_F(MainWindowTest, TheTickRefreshesTheSpanCaptionOnlyWhileTodayIsSelected) {
+    WriteFile(history + "26-12-01.dat", DayText({{600, "7:0:0"}}));
+    auto form = Start(); // the current month is selected
+    TControl& caption = *dynamic_cast<TControl*>(form->FindComponent("stlblBottomText"));
+    clock.Set({{2026, 12, 8}, 10, 1, 0, 0});
+    form->TimerMinutesTimer(*form);
+    EXPECT_EQ(caption.Caption(), "Hours [from 10:01 to 10:01]");
+
+    TTreeNode& december = form->TreeView().Root(1);
+    form->TreeView().SetSelected(&december.Item(0)); // 2026-12-01
+    EXPECT_EQ(caption.Caption(), "Hours [from 10:00 to 10:00]");
+    clock.Set({{2026, 12, 8}, 10, 2, 0, 0});
+    form->TimerMinutesTimer(*form);
+    EXPECT_EQ(caption.Caption(), "Hours [from 10:00 to 10:00]");
+
+    form->TreeView().SetSelected(&december.Item(1)); // 2026-12-08, today
+    clock.Set({{2026, 12, 8}, 10, 3, 0, 0});
+    form->TimerMinutesTimer(*form);
+    EXPECT_EQ(caption.Caption(), "Hours [from 10:01 to 10:03]");
+    EXPECT_TRUE(messages.messages.empty());
+}

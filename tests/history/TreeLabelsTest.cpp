@@ -1,11 +1,34 @@
 #include "history/TreeLabels.h"
 
+#include "toolkit/DateFormat.h"
+
 #include <gtest/gtest.h>
 
 TEST(TreeLabels, MonthAndDayLabels) {
     EXPECT_EQ(MonthLabel({2026, 12, 8}), "2026.December");
     EXPECT_EQ(DayLabel({2026, 12, 8}), "2026-12-08");
     EXPECT_EQ(DayLabel({2099, 1, 5}), "2099-01-05");
+}
+
+// The minute tick refreshes the caption of the active span only while the
+// selected node stands for today: its day or its month.
+TEST(LabelShowsDate, TheDaysLabelAndItsMonthsLabelShowIt) {
+    const Date today{2026, 12, 9};
+    struct Case {
+        std::string label;
+        bool shows;
+    } cases[] = {
+        {"2026-12-09", true},
+        {"2026." + LongMonthName(12), true},
+        {"", false},
+        {"2026-12-08", false},
+        {"2026." + LongMonthName(11), false},
+        {"2025." + LongMonthName(12), false},
+        {"2026.december", false}, // labels compare exactly
+        {"26-12-09", false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(LabelShowsDate(c.label, today), c.shows) << c.label;
 }
 
 TEST(MonthOfLabel, GivesYearsAndTheMonthNumber) {
