@@ -5,6 +5,7 @@
 #include "support/KeeperIcon.h"
 #include "support/PumpMessages.h"
 #include "support/TempFolder.h"
+#include "support/TextLines.h"
 #include "toolkit/Application.h"
 #include "toolkit/Files.h"
 #include "toolkit/IniFile.h"
@@ -96,7 +97,7 @@ TEST_F(MainWindowTest, AConfirmedQuitSavesTheDayAndTheSettings) {
     form->Log().StoreMinute(601, 5, 2);
     form->TreeView().SetWidth(180);
     ASSERT_TRUE(ConfirmedClose(*form));
-    EXPECT_EQ(SplitTextLines(ReadFile(history + "26-12-08.dat"))[601], "5:2:0");
+    EXPECT_EQ(ReadTextLines(history + "26-12-08.dat")[601], "5:2:0");
     TIniFile ini(options);
     EXPECT_EQ(ini.ReadInteger("PosSize", "WindowState", -1), 0); // never shown in this test
     EXPECT_EQ(ini.ReadInteger("PosSize", "Width", -1), 740);
@@ -247,7 +248,7 @@ TEST_F(MainWindowTest, AKeyStrokeOnTheDesktopReachesTheMinuteRecord) {
     ASSERT_TRUE(PumpUntil([&] { return form->Recorder().KeyCount() == 1; }));
     clock.Set({{2026, 12, 8}, 10, 1, 0, 0});
     form->TimerMinutesTimer(*form);
-    EXPECT_EQ(SplitTextLines(ReadFile(history + "26-12-08.dat"))[601], "1:0:0");
+    EXPECT_EQ(ReadTextLines(history + "26-12-08.dat")[601], "1:0:0");
 }
 
 TEST_F(MainWindowTest, TheAutostartCommandRegistersTheProgram) {

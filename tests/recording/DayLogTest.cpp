@@ -1,5 +1,6 @@
 #include "DayLogFixture.h"
 
+#include "support/TextLines.h"
 #include "toolkit/AtomicFile.h"
 #include "toolkit/Exception.h"
 
@@ -42,7 +43,7 @@ TEST_F(DayLogFixture, ShortEmptyAndLongFilesLoadWhatTheyHave) {
         EXPECT_EQ(p.PointCount(), c.points);
         EXPECT_EQ(ReadFile(TodayFile()), c.text);
         day.SaveDayFile();
-        EXPECT_EQ(SplitTextLines(ReadFile(TodayFile())).size(), size_t(c.points));
+        EXPECT_EQ(ReadTextLines(TodayFile()).size(), size_t(c.points));
     }
     EXPECT_TRUE(reported.empty());
 }
