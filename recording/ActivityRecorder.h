@@ -47,9 +47,9 @@ public:
     void StartMinuteTimer();
     // The minute tick, from the minute timer. A tick on a new date first saves
     // the store to its own date's file once more (minutes earlier saves could
-    // not write); should that fail too, the error is reported once the minute
-    // is stored, and the new day begins all the same. A save that fails ends
-    // the tick with its error.
+    // not write); should that fail too, the new day begins all the same and
+    // the error is reported when the tick is over, the minute stored. A save
+    // of the minute that fails ends the tick with its error.
     void MinuteTick();
 
     uint16_t KeyCount() const { return keyCount_; }
