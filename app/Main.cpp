@@ -10,6 +10,7 @@
 #include "history/DayChartRules.h"
 #include "history/HistoryTree.h"
 #include "history/HistoryViews.h"
+#include "history/TreeLabels.h"
 #include "recording/ActivityRecorder.h"
 #include "recording/DayLog.h"
 #include "toolkit/Application.h"
@@ -24,6 +25,12 @@
 
 namespace {
 constexpr int kHintHidePause = 10000;
+
+// Where the day log and the recorder report what they got past: the
+// application's error box.
+ErrorReporter ErrorBox() {
+    return [](const std::exception& error) { Application().ShowException(error); };
+}
 
 FormHandlers MainHandlers(TfrmMain* form) {
     FormHandlers h;
@@ -72,19 +79,19 @@ struct TfrmMain::Parts {
           autoStart(FindOwned<TMenuItem>(form, "pAutoStart")),
           showStat(FindOwned<TMenuItem>(form, "pShowStat")),
           hideStat(FindOwned<TMenuItem>(form, "pHideStat")),
-          dayLog(DayLog::Store{FindOwned<TChartSeries>(form, "mySeriesKeys2"),
-                               FindOwned<TChartSeries>(form, "mySeriesMouse2"),
-                               FindOwned<TChartSeries>(form, "mySeriesCPU1")},
-                 clock, historyDir,
+          dayLog(DaySeries{FindOwned<TChartSeries>(form, "mySeriesKeys2"),
+                           FindOwned<TChartSeries>(form, "mySeriesMouse2"),
+                           FindOwned<TChartSeries>(form, "mySeriesCPU1")},
+                 clock, historyDir, ErrorBox(),
                  DayLog::Caption{[this] { return dayCaption.Hint(); },
                                  [this](const std::string& text) { dayCaption.SetCaption(text); }}),
-          recorder(dayLog, clock, form.PixelsPerInch(),
+          recorder(dayLog, clock, timerMinutes, form.PixelsPerInch(), ErrorBox(),
                    ActivityRecorder::Hooks{[this](const std::string& title) {
                                                dayChart.LeftAxis().Title().SetCaption(title);
                                            },
-                                           [this] {
+                                           [this](const Date& date) {
                                                const TTreeNode* node = tree.Selected();
-                                               return node ? node->Text() : std::string();
+                                               return node && LabelShowsDate(node->Text(), date);
                                            }}),
           views(HistoryPartsOf(form), dayLog, clock) {}
 
@@ -175,12 +182,7 @@ void TfrmMain::FormCreate(TComponent&) {
     }
     parts_->dayLog.LoadTodayFile();
     BuildHistoryTree(parts_->tree, parts_->dayLog.HistoryDir(), clock_);
-    // Restarted in any case: at second 0 the interval and the state are the
-    // ones the timer has, and it would go on counting from its creation.
-    TTimer& timer = parts_->timerMinutes;
-    timer.SetInterval(AlignedMinuteInterval(clock_.Now().second));
-    timer.SetEnabled(true);
-    timer.Restart();
+    parts_->recorder.StartMinuteTimer();
 }
 
 WindowOptions TfrmMain::CurrentOptions() {
@@ -321,7 +323,7 @@ void TfrmMain::TimerMouseTimer(TComponent&) {
 
 void TfrmMain::TimerMinutesTimer(TComponent&) {
     if (parts_)
-        parts_->recorder.MinuteTick(parts_->timerMinutes);
+        parts_->recorder.MinuteTick();
 }
 
 void TfrmMain::TreeViewChange(TComponent&, TTreeNode*) {

@@ -6,6 +6,7 @@
 #include "chart/demo/DemoCharts.h"
 #include "history/HistoryTree.h"
 #include "history/HistoryViews.h"
+#include "recording/DayFileName.h"
 #include "recording/DayLog.h"
 #include "toolkit/Application.h"
 #include "toolkit/Files.h"
@@ -22,10 +23,11 @@ namespace {
 // description: never shown, so nothing is painted unless asked.
 struct HistorySide {
     explicit HistorySide(const std::string& historyDir)
-        : dayLog(DayLog::Store{*charts.day.keys2, *charts.day.mouse2, *charts.day.cpu1}, clock,
-                 historyDir,
-                 DayLog::Caption{[this] { return parts.dayCaption.Hint(); },
-                                 [this](const std::string& t) { parts.dayCaption.SetCaption(t); }}),
+        : dayLog(
+              DaySeries{*charts.day.keys2, *charts.day.mouse2, *charts.day.cpu1}, clock, historyDir,
+              [](const std::exception& error) { Application().ShowException(error); },
+              DayLog::Caption{[this] { return parts.dayCaption.Hint(); },
+                              [this](const std::string& t) { parts.dayCaption.SetCaption(t); }}),
           views(parts, dayLog, clock) {
         tree.SetOnChange([this](TComponent&, TTreeNode*) { views.SelectionChanged(); });
     }
@@ -55,8 +57,8 @@ void MonthAndDayViews(const std::string& folder) {
     // Two months of 31 busy days each, and nothing else.
     std::vector<std::string> december, january;
     for (int d = 1; d <= 31; ++d) {
-        december.push_back(folder + Format("26-12-%02d.dat", d));
-        january.push_back(folder + Format("27-01-%02d.dat", d));
+        december.push_back(DayFileName(folder, {2026, 12, d}));
+        january.push_back(DayFileName(folder, {2027, 1, d}));
         WriteFileBytes(december.back(), BusyDay(d));
         WriteFileBytes(january.back(), BusyDay(d + 31));
     }
@@ -124,8 +126,7 @@ void TenYearsTree(const std::string& folder) {
     Date date{2017, 1, 1};
     static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     for (int n = 0; n < 3650; ++n) {
-        WriteFileBytes(folder + Format("%02d-%02d-%02d.dat", date.year % 100, date.month, date.day),
-                       "");
+        WriteFileBytes(DayFileName(folder, date), "");
         const bool leap = date.year % 4 == 0;
         if (++date.day > days[date.month - 1] + (date.month == 2 && leap ? 1 : 0)) {
             date.day = 1;

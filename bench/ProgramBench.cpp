@@ -21,6 +21,7 @@
 #include "Stopwatch.h"
 #include "chart/demo/DemoCharts.h"
 #include "floors/FloorPrograms.h"
+#include "recording/DayFileName.h"
 #include "recording/DayLog.h"
 #include "toolkit/Exception.h"
 #include "toolkit/Files.h"
@@ -65,10 +66,6 @@ Date DaysBeforeToday(int days) {
     return {then.wYear, then.wMonth, then.wDay};
 }
 
-std::string DayFileNameOf(const Date& date) {
-    return Format("%02d-%02d-%02d.dat", date.year % 100, date.month, date.day);
-}
-
 // A folder with the program, its hook library and a history of `days` busy
 // days before today and an empty today.
 std::string ProgramFolder(const std::string& name, const std::string& app, int days,
@@ -80,8 +77,8 @@ std::string ProgramFolder(const std::string& name, const std::string& app, int d
     const std::string history = folder + "history\\";
     CreateDirectoryW(Widen(history).c_str(), nullptr);
     for (int d = 1; d <= days; ++d)
-        WriteFileBytes(history + DayFileNameOf(DaysBeforeToday(d)), BusyDay(d));
-    WriteFileBytes(history + DayFileNameOf(DaysBeforeToday(0)),
+        WriteFileBytes(DayFileName(history, DaysBeforeToday(d)), BusyDay(d));
+    WriteFileBytes(DayFileName(history, DaysBeforeToday(0)),
                    FormatDayFile(std::vector<MinuteRecord>(kMinutesPerDay)));
     WriteFileBytes(folder + "options.ini", options);
     return folder;

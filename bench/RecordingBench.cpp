@@ -4,6 +4,7 @@
 #include "Stopwatch.h"
 #include "recording/ActivityRecorder.h"
 #include "recording/DayLog.h"
+#include "toolkit/Exception.h"
 #include "toolkit/Files.h"
 #include "toolkit/Handle.h"
 #include "toolkit/Text.h"
@@ -11,6 +12,11 @@
 #include <string>
 
 namespace {
+// A day file the benchmark cannot take makes its figures meaningless.
+void StopOnError(const std::exception& error) {
+    throw Exception(error.what());
+}
+
 void WriteWithFlush(const std::string& path, const std::string& bytes) {
     FileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -33,14 +39,14 @@ void RunRecordingBench() {
         201,
         [&] {
             TChartSeries keys, mouse, cpu;
-            DayLog log({keys, mouse, cpu}, clock, folder);
+            DayLog log({keys, mouse, cpu}, clock, folder, StopOnError);
             log.LoadTodayFile();
         },
         [&] { (void)ReadFileBytes(path); });
     Report("LoadTodayFile (1440 lines)", load, "raw read of the same bytes", rawRead);
 
     TChartSeries keys, mouse, cpu;
-    DayLog log({keys, mouse, cpu}, clock, folder);
+    DayLog log({keys, mouse, cpu}, clock, folder, StopOnError);
     log.LoadTodayFile();
     const int saves = 50;
     double save = MicrosecondsEach(saves, [&] { log.SaveDayFile(); });
@@ -49,7 +55,8 @@ void RunRecordingBench() {
     Report("SaveDayFile (atomic, flushed)", save, "raw write of the same bytes", rawWrite);
     Report("SaveDayFile (atomic, flushed)", save, "raw write + flush", rawFlushed);
 
-    ActivityRecorder recorder(log, clock, 96, {});
+    TTimer minuteTimer;
+    ActivityRecorder recorder(log, clock, minuteTimer, 96, StopOnError, {});
     const int polls = 20000;
     double poll = MicrosecondsEach(polls, [&] { recorder.PollPointer(); });
     double cursor = MicrosecondsEach(polls, [&] {

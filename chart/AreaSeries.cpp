@@ -2,7 +2,6 @@
 
 #include "ChartAxis.h"
 #include "CustomAxisPanel.h"
-#include "SeriesGeometry.h"
 
 #include <algorithm>
 
@@ -25,17 +24,13 @@ void TAreaSeries::SetMultiArea(TMultiArea multiArea) {
     RequestRepaint();
 }
 
-double TAreaSeries::Origin(int index) const {
-    return StackingOrigin(ParentChart()->SeriesList(), *this, index);
-}
-
 double TAreaSeries::HighestY() const {
     if (multiArea_ == maStacked100)
         return 100;
     double highest = TCustomSeries::HighestY();
     if (Stacked())
         for (int i = 0; i < PointCount(); ++i)
-            highest = std::max(highest, YAt(i) + Origin(i));
+            highest = std::max(highest, YAt(i) + StackingOrigin(i));
     return highest;
 }
 
@@ -49,12 +44,13 @@ int TAreaSeries::CalcYPos(int index) const {
     const TChartAxis& vertical = GetVertAxis();
     // Never below the axis's bottom: a zoomed-in stack keeps its strips
     // inside the drawable range.
-    return std::min(vertical.PixelOfValue(Origin(index) + YAt(index)), vertical.Scale().endPos);
+    return std::min(vertical.PixelOfValue(StackingOrigin(index) + YAt(index)),
+                    vertical.Scale().endPos);
 }
 
 int TAreaSeries::BasePixel(int index) const {
     if (!Stacked())
         return TCustomSeries::BasePixel(index);
     const TChartAxis& vertical = GetVertAxis();
-    return std::min(vertical.PixelOfValue(Origin(index)), vertical.Scale().endPos);
+    return std::min(vertical.PixelOfValue(StackingOrigin(index)), vertical.Scale().endPos);
 }

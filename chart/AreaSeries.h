@@ -22,7 +22,6 @@ public:
 
 private:
     bool Stacked() const { return multiArea_ == maStacked && ParentChart(); }
-    double Origin(int index) const;
 
     TMultiArea multiArea_ = maNone;
 };

@@ -33,7 +33,7 @@ bool TBarSeries::IsKindOf(const TChartSeries& other) const {
 
 double TCustomBarSeries::Origin(int index) const {
     if (multiBar_ == mbStacked && ParentChart())
-        return StackingOrigin(ParentChart()->SeriesList(), *this, index);
+        return StackingOrigin(index);
     return useYOrigin_ ? yOrigin_ : 0;
 }
 

@@ -148,3 +148,19 @@ int TChartSeries::PointAtCursor() const {
 bool TChartSeries::IsKindOf(const TChartSeries&) const {
     return true;
 }
+
+double TChartSeries::StackingOrigin(int index) const {
+    double origin = 0;
+    if (!chart_)
+        return origin;
+    for (const TChartSeries* other : chart_->SeriesList()) {
+        if (other == this)
+            break;
+        if (other->Active() && other->PointCount() > index && SameSeriesClass(*other, *this)) {
+            double y = other->YAt(index);
+            if (y > 0)
+                origin += y;
+        }
+    }
+    return origin;
+}

@@ -126,6 +126,11 @@ public:
     // series are of the same class when either is of the other's.
     virtual bool IsKindOf(const TChartSeries& other) const;
 
+    // Where point `index` starts in a stack: the sum of the positive y values
+    // at that index of the active series of this one's class that come before
+    // it in its chart's list and have that many points; 0 without a chart.
+    double StackingOrigin(int index) const;
+
 protected:
     void RequestRepaint() const;
     // Stores a property and asks for a repaint only when it changed.

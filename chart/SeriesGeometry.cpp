@@ -1,7 +1,5 @@
 #include "SeriesGeometry.h"
 
-#include "ChartSeries.h"
-
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -37,21 +35,6 @@ IndexRange VisibleIndexRange(const TChartValueList& xValues, double lowValue, do
     if (xValues.Value(last) > highValue)
         last = std::max(first, LowerBound(xValues, highValue));
     return {first, last};
-}
-
-double StackingOrigin(const std::vector<TChartSeries*>& list, const TChartSeries& series,
-                      int index) {
-    double origin = 0;
-    for (const TChartSeries* other : list) {
-        if (other == &series)
-            break;
-        if (other->Active() && other->PointCount() > index && SameSeriesClass(*other, series)) {
-            double y = other->YAt(index);
-            if (y > 0)
-                origin += y;
-        }
-    }
-    return origin;
 }
 
 bool PixelOnSegment(TPoint pixel, TPoint q, TPoint p) {

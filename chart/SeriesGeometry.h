@@ -3,10 +3,6 @@
 #include "ChartGeometry.h"
 #include "ChartValueList.h"
 
-#include <vector>
-
-class TChartSeries;
-
 // The indices a series draws between the values at the plot's two edges:
 // from the first point not left of `lowValue`, to the first point not left
 // of `highValue` (one past the edge, so lines and areas reach it) or the
@@ -16,12 +12,6 @@ struct IndexRange {
     int last = -1;
 };
 IndexRange VisibleIndexRange(const TChartValueList& xValues, double lowValue, double highValue);
-
-// The stacking origin of point `index` of `series`: the sum of the positive
-// y values at that index of the active series of the same class that come
-// before it in `list` and have that many points.
-double StackingOrigin(const std::vector<TChartSeries*>& list, const TChartSeries& series,
-                      int index);
 
 // Hit-test primitives, edges included.
 bool PixelOnSegment(TPoint pixel, TPoint q, TPoint p);

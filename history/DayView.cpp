@@ -3,6 +3,7 @@
 #include "TreeLabels.h"
 #include "recording/ActiveSpan.h"
 #include "recording/DayRecords.h"
+#include "recording/DaySeries.h"
 #include "toolkit/Application.h"
 #include "toolkit/Exception.h"
 #include "toolkit/Files.h"
@@ -77,32 +78,19 @@ void DayView::ShowPastDay(const std::string& label) {
                                      Application().Title(), MB_OK);
         return;
     }
-    const ActiveSpan span = ReadPastDay(*bytes);
-    if (span.first != 0)
-        caption.Set(ActiveSpanText(parts_.caption.Hint(), span));
+    caption.Set(ReadPastDay(*bytes).Caption(parts_.caption.Hint()));
 }
 
 ActiveSpan DayView::ReadPastDay(std::string_view bytes) {
     const DayColumns day = ReadDayColumns(bytes);
-    TChartSeries* series[] = {&parts_.readKeys, &parts_.readMouse, &parts_.readCpu};
-    const std::vector<double>* columns[] = {&day.keys, &day.mouse, &day.cpu};
-    for (int f = 0; f < 3; ++f)
-        series[f]->AddPoints(0, *columns[f]);
+    const DaySeries series{parts_.readKeys, parts_.readMouse, parts_.readCpu};
     ActiveSpan span;
-    for (int minute = 0; minute < day.Lines(); ++minute)
-        for (const std::vector<double>* column : columns)
-            if (const uint16_t value = uint16_t(int32_t((*column)[size_t(minute)])))
-                UpdateActiveSpanOf(uint16_t(minute), value, span.first, span.last);
+    MergeDayColumns(day, series, span); // the series are empty: every line is added
     // A line that does not parse ends the day there, not filled up.
     if (day.error)
         throw Exception(*day.error);
-    if (day.Lines() < kMinutesPerDay) {
-        const std::vector<double> rest(size_t(kMinutesPerDay - day.Lines()), 0.0);
-        for (TChartSeries* s : series)
-            s->AddPoints(day.Lines(), rest);
-    }
-    if (span.first != 0 && span.last == 0)
-        span.last = span.first;
+    FillWholeDay(series);
+    span.CloseAt(span.first);
     return span;
 }
 

@@ -10,6 +10,9 @@
 std::string MonthLabel(const Date& date);
 // "yyyy-mm-dd" with literal hyphens.
 std::string DayLabel(const Date& date);
+// Whether a node's label stands for the date: it is the date's month label
+// or its day label.
+bool LabelShowsDate(const std::string& label, const Date& date);
 
 // What a month label says: the four-digit year, the two-digit year and the
 // two-digit month number, empty when the name is none of the locale's twelve
@@ -28,3 +31,6 @@ std::string DayFileOfLabel(const std::string& historyDir, const std::string& lab
 // day files of that month match.
 std::string MonthDayFile(const std::string& historyDir, const std::string& monthLabel, int day);
 std::string MonthFilePattern(const std::string& monthLabel);
+
+// A text that is no such label stands for no file: the three give nothing
+// (an empty text) for it.

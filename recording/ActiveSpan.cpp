@@ -2,7 +2,7 @@
 
 #include "toolkit/Text.h"
 
-void UpdateActiveSpanOf(uint16_t minute, uint16_t value, uint16_t& first, uint16_t& last) {
+void ActiveSpan::Update(uint16_t minute, uint16_t value) {
     if (value == 0)
         return;
     if (first == 0)
@@ -11,11 +11,19 @@ void UpdateActiveSpanOf(uint16_t minute, uint16_t value, uint16_t& first, uint16
         last = minute;
 }
 
-std::string FormatMinuteOfDay(uint16_t minute) {
-    return Format("%02d:%02d", minute / 60, minute % 60);
+void ActiveSpan::CloseAt(uint16_t minute) {
+    if (first == 0)
+        first = minute;
+    if (last == 0)
+        last = minute;
 }
 
-std::string ActiveSpanText(const std::string& hint, ActiveSpan span) {
-    return hint + " [from " + FormatMinuteOfDay(span.first) + " to " +
-           FormatMinuteOfDay(span.last) + "]";
+std::string ActiveSpan::Caption(const std::string& hint) const {
+    if (first == 0)
+        return hint;
+    return hint + " [from " + FormatMinuteOfDay(first) + " to " + FormatMinuteOfDay(last) + "]";
+}
+
+std::string FormatMinuteOfDay(uint16_t minute) {
+    return Format("%02d:%02d", minute / 60, minute % 60);
 }

@@ -1,8 +1,5 @@
 #include "ActivityRecorder.h"
 
-#include "toolkit/Application.h"
-#include "toolkit/DateFormat.h"
-
 #include <windows.h>
 
 std::optional<ScreenPoint> CursorPosition() {
@@ -12,9 +9,10 @@ std::optional<ScreenPoint> CursorPosition() {
     return ScreenPoint{p.x, p.y};
 }
 
-ActivityRecorder::ActivityRecorder(DayLog& dayLog, const Clock& clock, int pixelsPerInch,
-                                   Hooks hooks)
-    : dayLog_(dayLog), clock_(clock), pixelsPerInch_(pixelsPerInch), hooks_(std::move(hooks)) {}
+ActivityRecorder::ActivityRecorder(DayLog& dayLog, const Clock& clock, TTimer& minuteTimer,
+                                   int pixelsPerInch, ErrorReporter report, Hooks hooks)
+    : dayLog_(dayLog), clock_(clock), minuteTimer_(minuteTimer), pixelsPerInch_(pixelsPerInch),
+      report_(std::move(report)), hooks_(std::move(hooks)) {}
 
 void ActivityRecorder::PollPointer() {
     if (std::optional<ScreenPoint> position = hooks_.readPointer())
@@ -32,23 +30,26 @@ void ActivityRecorder::Poll(ScreenPoint position) {
     lastCursorPos_ = position;
 }
 
-void ActivityRecorder::MinuteTick(TTimer& timer) {
-    if (timer.Interval() != kMinuteInterval)
-        timer.SetInterval(kMinuteInterval);
+// Restarted in any case: at second 0 the interval and the state are the ones
+// the timer has, and it would go on counting from its creation.
+void ActivityRecorder::StartMinuteTimer() {
+    minuteTimer_.SetInterval(AlignedMinuteInterval(clock_.Now().second));
+    minuteTimer_.SetEnabled(true);
+    minuteTimer_.Restart();
+}
+
+void ActivityRecorder::MinuteTick() {
+    if (minuteTimer_.Interval() != kMinuteInterval)
+        minuteTimer_.SetInterval(kMinuteInterval);
 
     const LocalTime now = clock_.Now();
     const uint16_t minute = uint16_t(now.hour * 60 + now.minute);
 
     // A new date starts a fresh store. The same date with its file gone
     // keeps the store: the save below writes the file again from it.
-    if (now.date != dayLog_.StoreDate()) {
-        try {
-            dayLog_.SaveDayFile();
-        } catch (const std::exception& error) {
-            Application().ShowException(error);
-        }
-        dayLog_.BeginDay(now.date);
-    }
+    MetErrors met;
+    if (now.date != dayLog_.StoreDate())
+        met = dayLog_.BeginDay(now.date);
 
     dayLog_.Span().last = minute;
     dayLog_.StoreMinute(minute, keyCount_, PixelsToDecimetres(mouseTravel_, pixelsPerInch_));
@@ -58,16 +59,11 @@ void ActivityRecorder::MinuteTick(TTimer& timer) {
     keyCount_ = 0;
     mouseTravel_ = 0;
 
-    dayLog_.SaveDayFile();
-
-    const std::string selected = hooks_.selectedNodeText ? hooks_.selectedNodeText() : "";
-    if (selected == FormatDate("yyyy.mmmm", now.date) ||
-        selected == FormatDate("yyyy-mm-dd", now.date)) {
-        ActiveSpan& span = dayLog_.Span();
-        if (span.first == 0)
-            span.first = minute;
-        if (span.last == 0)
-            span.last = minute;
-        dayLog_.ActiveSpanCaption();
-    }
+    FinishThenReport(report_, met, [&] {
+        dayLog_.SaveDayFile();
+        if (hooks_.viewShowsDate && hooks_.viewShowsDate(now.date)) {
+            dayLog_.Span().CloseAt(minute);
+            dayLog_.ActiveSpanCaption();
+        }
+    });
 }

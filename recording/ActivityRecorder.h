@@ -3,6 +3,7 @@
 #include "DayLog.h"
 #include "PointerTravel.h"
 #include "toolkit/Clock.h"
+#include "toolkit/ErrorReporter.h"
 #include "toolkit/Timer.h"
 
 #include <cstdint>
@@ -20,13 +21,17 @@ public:
     struct Hooks {
         // The day chart's left axis title.
         std::function<void(const std::string&)> setActivityTitle;
-        // The text of the history tree's selected node, empty when none.
-        std::function<std::string()> selectedNodeText;
+        // Whether the view on screen shows this date (its day or its month):
+        // only then does the tick refresh the caption of the active span.
+        std::function<bool(const Date&)> viewShowsDate;
         // Reads the pointer.
         std::function<std::optional<ScreenPoint>()> readPointer = CursorPosition;
     };
 
-    ActivityRecorder(DayLog& dayLog, const Clock& clock, int pixelsPerInch, Hooks hooks);
+    // The minute timer is the recorder's: it sets it on the wall-clock minute
+    // at the start and on the minute's length at the first tick.
+    ActivityRecorder(DayLog& dayLog, const Clock& clock, TTimer& minuteTimer, int pixelsPerInch,
+                     ErrorReporter report, Hooks hooks);
 
     // One key stroke reported by the hook; never blocks the key.
     void KeyDown() { ++keyCount_; }
@@ -35,11 +40,17 @@ public:
     // nothing and leaves LastCursorPos as it is.
     void PollPointer();
     void Poll(ScreenPoint position);
+    // Starts the minute timer on the wall-clock minute: its first tick comes
+    // at the next minute boundary, (60 - s) seconds from now, counted from
+    // now also at second 0, where its interval stays what it was; every
+    // later tick a minute after the one before.
+    void StartMinuteTimer();
     // The minute tick, from the minute timer. A tick on a new date first saves
     // the store to its own date's file once more (minutes earlier saves could
-    // not write); should that fail too, the error is shown and the new day
-    // begins all the same.
-    void MinuteTick(TTimer& timer);
+    // not write); should that fail too, the new day begins all the same and
+    // the error is reported when the tick is over, the minute stored. A save
+    // of the minute that fails ends the tick with its error.
+    void MinuteTick();
 
     uint16_t KeyCount() const { return keyCount_; }
     uint32_t MouseTravel() const { return mouseTravel_; }
@@ -53,7 +64,9 @@ public:
 private:
     DayLog& dayLog_;
     const Clock& clock_;
+    TTimer& minuteTimer_;
     int pixelsPerInch_;
+    ErrorReporter report_;
     Hooks hooks_;
     uint16_t keyCount_ = 0;
     uint32_t mouseTravel_ = 0;

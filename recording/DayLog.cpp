@@ -1,35 +1,23 @@
 #include "DayLog.h"
 
-#include "toolkit/Application.h"
+#include "DayFileName.h"
 #include "toolkit/AtomicFile.h"
-#include "toolkit/DateFormat.h"
 #include "toolkit/Exception.h"
 #include "toolkit/Files.h"
 #include "toolkit/Text.h"
 
-#include <algorithm>
 #include <cmath>
 
-DayLog::DayLog(Store store, const Clock& clock, std::string historyDir, Caption caption)
-    : store_(store), clock_(clock), historyDir_(std::move(historyDir)),
+DayLog::DayLog(DaySeries store, const Clock& clock, std::string historyDir, ErrorReporter report,
+               Caption caption)
+    : store_(store), clock_(clock), historyDir_(std::move(historyDir)), report_(std::move(report)),
       caption_(std::move(caption)) {}
-
-std::string DayLog::DayFileName(const Date& date) const {
-    return historyDir_ + FormatDate("yy-mm-dd", date) + ".dat";
-}
 
 std::string BrokenCopyName(const std::string& dayFile, int attempt) {
     return dayFile + (attempt <= 1 ? ".broken" : ".broken" + std::to_string(attempt));
 }
 
 namespace {
-// The low 16 bits of a stored value, as the span rule sees them.
-uint16_t Low16(double value) {
-    if (!std::isfinite(value))
-        return 0;
-    return uint16_t(uint64_t(int64_t(value)));
-}
-
 int32_t StoredInt(double value) {
     return std::isfinite(value) ? int32_t(int64_t(value)) : 0;
 }
@@ -43,14 +31,6 @@ MinuteRecord DayLog::RecordAt(int minute) const {
 void DayLog::StoreMinute(uint16_t minute, double keys, double mouse) {
     store_.keys.ReplaceY(minute, keys);
     store_.mouse.ReplaceY(minute, mouse);
-}
-
-void DayLog::EnsureFullDay() {
-    for (TChartSeries* series : {&store_.keys, &store_.mouse, &store_.cpu}) {
-        const int count = series->PointCount();
-        if (count < kMinutesPerDay)
-            series->AddPoints(count, std::vector<double>(size_t(kMinutesPerDay - count), 0.0));
-    }
 }
 
 // A crash in the middle of a save leaves its temporary file behind; it was
@@ -72,7 +52,7 @@ void DayLog::LoadTodayFile() {
 
     // The file's minutes go into the store first; every minute it lacks is
     // added as zero afterwards, also when the file cannot be taken.
-    const std::string path = DayFileName(storeDate_);
+    const std::string path = DayFileName(historyDir_, storeDate_);
     std::optional<std::string> bytes;
     std::optional<Exception> broken;
     try {
@@ -80,12 +60,12 @@ void DayLog::LoadTodayFile() {
         if (bytes)
             broken = MergeBytes(path, std::move(*bytes));
     } catch (const Exception& error) {
-        EnsureFullDay();
+        FillWholeDay(store_);
         unread_ = true;
-        Application().ShowException(error);
+        report_(error);
         return;
     }
-    EnsureFullDay();
+    FillWholeDay(store_);
     if (!bytes) {
         SaveDayFile(); // a new day: its file is made at once
         return;
@@ -93,18 +73,19 @@ void DayLog::LoadTodayFile() {
     ShowSpanIfSet();
     if (!broken)
         return;
-    Application().ShowException(*broken);
     // With the original bytes kept aside, the file is written anew from what
     // could be read: every other reader of the folder (the month chart, the
     // tree hint) then meets a sound file instead of the same error again.
-    if (!pendingBackup_)
-        SaveDayFile();
+    MetErrors met{std::make_exception_ptr(*broken)};
+    FinishThenReport(report_, met, [&] {
+        if (!pendingBackup_)
+            WriteDayFile(met);
+    });
 }
 
 void DayLog::ShowSpanIfSet() {
     if (span_.first != 0) {
-        if (span_.last == 0)
-            span_.last = span_.first;
+        span_.CloseAt(span_.first);
         ActiveSpanCaption();
     }
 }
@@ -120,26 +101,7 @@ std::optional<Exception> DayLog::MergeFile(const std::string& path) {
 
 std::optional<Exception> DayLog::MergeBytes(const std::string& path, std::string bytes) {
     const DayColumns day = ReadDayColumns(bytes);
-    TChartSeries* series[] = {&store_.keys, &store_.mouse, &store_.cpu};
-    const std::vector<double>* columns[] = {&day.keys, &day.mouse, &day.cpu};
-    const int stored = store_.keys.PointCount();
-    const int lines = day.Lines();
-    for (int minute = 0; minute < std::min(stored, lines); ++minute) {
-        bool counted = store_.keys.YAt(minute) != 0 || store_.mouse.YAt(minute) != 0;
-        for (int f = 0; f < 3; ++f) {
-            if (f == 2 || !counted)
-                series[f]->ReplaceY(minute, (*columns[f])[size_t(minute)]);
-            UpdateActiveSpan(uint16_t(minute), Low16(series[f]->YAt(minute)));
-        }
-    }
-    if (lines > stored) {
-        for (int f = 0; f < 3; ++f)
-            series[f]->AddPoints(stored, std::span(*columns[f]).subspan(size_t(stored)));
-        for (int minute = stored; minute < lines; ++minute)
-            for (const std::vector<double>* column : columns)
-                if (const uint16_t value = uint16_t(int32_t((*column)[size_t(minute)])))
-                    UpdateActiveSpan(uint16_t(minute), value);
-    }
+    MergeDayColumns(day, store_, span_);
     unread_ = false;
     if (!day.error)
         return std::nullopt;
@@ -164,11 +126,16 @@ void DayLog::KeepBrokenOriginal(const std::string& path) {
 }
 
 void DayLog::SaveDayFile() {
+    MetErrors met;
+    FinishThenReport(report_, met, [&] { WriteDayFile(met); });
+}
+
+void DayLog::WriteDayFile(MetErrors& met) {
     RemoveStaleTempFiles();
-    const std::string path = DayFileName(storeDate_);
+    const std::string path = DayFileName(historyDir_, storeDate_);
     if (unread_ && FileExists(path)) {
         if (std::optional<Exception> broken = MergeFile(path))
-            Application().ShowException(*broken);
+            met.push_back(std::make_exception_ptr(*broken));
     }
     unread_ = false;
     if (pendingBackup_) {
@@ -194,32 +161,32 @@ void DayLog::ClearDayStore() {
     span_ = {};
 }
 
-void DayLog::BeginDay(const Date& date) {
+MetErrors DayLog::BeginDay(const Date& date) {
+    MetErrors met;
+    try {
+        WriteDayFile(met);
+    } catch (const std::exception&) {
+        met.push_back(std::current_exception());
+    }
     ClearDayStore();
     storeDate_ = date;
     unread_ = false;
     pendingBackup_.reset();
-    const std::string path = DayFileName(date);
+    const std::string path = DayFileName(historyDir_, date);
     if (!FileExists(path))
-        return;
+        return met;
     try {
         if (std::optional<Exception> broken = MergeFile(path))
-            Application().ShowException(*broken);
-    } catch (const Exception& error) {
+            met.push_back(std::make_exception_ptr(*broken));
+    } catch (const Exception&) {
         unread_ = true;
-        Application().ShowException(error);
+        met.push_back(std::current_exception());
     }
+    return met;
 }
 
-void DayLog::UpdateActiveSpan(uint16_t minute, uint16_t value) {
-    UpdateActiveSpanOf(minute, value, span_.first, span_.last);
-}
-
-// Without a first active minute there is no span to show: the caption is
-// its hint alone, never a span "from 00:00 to 00:00".
 void DayLog::ActiveSpanCaption() {
     if (!caption_.set)
         return;
-    const std::string hint = caption_.hint ? caption_.hint() : std::string();
-    caption_.set(span_.first != 0 ? ActiveSpanText(hint, span_) : hint);
+    caption_.set(span_.Caption(caption_.hint ? caption_.hint() : std::string()));
 }

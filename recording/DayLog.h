@@ -2,8 +2,10 @@
 
 #include "ActiveSpan.h"
 #include "DayRecords.h"
-#include "chart/ChartSeries.h"
+#include "DaySeries.h"
+#include "MetErrors.h"
 #include "toolkit/Clock.h"
+#include "toolkit/ErrorReporter.h"
 #include "toolkit/Exception.h"
 
 #include <functional>
@@ -13,24 +15,21 @@
 // Today's minute records, held as the y values of the day chart's three
 // series (point index = minute of day), and the day file they are kept in.
 // The store remembers the date it holds, so a day's records only ever go to
-// that day's file.
+// that day's file. What goes wrong and does not stop an operation (a file
+// that cannot be read or breaks off) goes to the reporter it is given, once
+// the operation is over.
 class DayLog {
 public:
-    struct Store {
-        TChartSeries& keys;
-        TChartSeries& mouse;
-        TChartSeries& cpu;
-    };
     // The caption that shows the active span: its hint text, and how to set it.
     struct Caption {
         std::function<std::string()> hint;
         std::function<void(const std::string&)> set;
     };
 
-    DayLog(Store store, const Clock& clock, std::string historyDir, Caption caption = {});
+    DayLog(DaySeries store, const Clock& clock, std::string historyDir, ErrorReporter report,
+           Caption caption = {});
 
     const std::string& HistoryDir() const { return historyDir_; }
-    std::string DayFileName(const Date& date) const;
     const Date& StoreDate() const { return storeDate_; }
 
     // Start-up: fills the store from today's file, or creates the file.
@@ -42,12 +41,14 @@ public:
     // a run also removes temporary files that an earlier crash left.
     void SaveDayFile();
     void ClearDayStore();
-    // The store moves on to another date: it is cleared and, should that
-    // date already have a file, filled from it (a file it cannot take is
-    // reported, as at start-up, and the day goes on).
-    void BeginDay(const Date& date);
+    // The store moves on to another date. It is saved to its own date's file
+    // once more first (minutes earlier saves could not write), then cleared
+    // and, should the new date already have a file, filled from it. Nothing
+    // stops the move: what fails on the way (the save, a file it cannot
+    // take) is given back, for the caller to report once its own change of
+    // the store is done.
+    [[nodiscard]] MetErrors BeginDay(const Date& date);
 
-    void UpdateActiveSpan(uint16_t minute, uint16_t value);
     // The caption: its hint and the span, or the hint alone with no span.
     void ActiveSpanCaption();
     ActiveSpan& Span() { return span_; }
@@ -58,17 +59,20 @@ public:
     void StoreMinute(uint16_t minute, double keys, double mouse);
 
 private:
-    void EnsureFullDay();
     void RemoveStaleTempFiles();
     std::optional<Exception> MergeFile(const std::string& path);
     // The same with the file's bytes already read.
     std::optional<Exception> MergeBytes(const std::string& path, std::string bytes);
     void KeepBrokenOriginal(const std::string& path);
+    // Writes the store to its date's file; a file read only now that breaks
+    // off is added to `met`, a write that fails raises.
+    void WriteDayFile(MetErrors& met);
     void ShowSpanIfSet();
 
-    Store store_;
+    DaySeries store_;
     const Clock& clock_;
     std::string historyDir_;
+    ErrorReporter report_;
     Caption caption_;
     Date storeDate_;
     ActiveSpan span_;

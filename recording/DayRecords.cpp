@@ -94,14 +94,6 @@ bool DayLineReader::Next(MinuteRecord& record) {
     return true;
 }
 
-MinuteRecord ParseDayLine(std::string_view line) {
-    DayLineReader reader(line);
-    MinuteRecord record;
-    if (!reader.Next(record))
-        return ParseFields(line, DayFields::All); // the empty line: its error
-    return record;
-}
-
 DayColumns ReadDayColumns(std::string_view text) {
     DayColumns day;
     for (std::vector<double>* column : {&day.keys, &day.mouse, &day.cpu})

@@ -44,9 +44,6 @@ private:
     DayFields fields_;
 };
 
-// Reads one line "keys:mouse:cpu" as the reader does.
-[[nodiscard]] MinuteRecord ParseDayLine(std::string_view line);
-
 // A day file read whole into one column per field, a value per line, up to
 // the first line that does not parse; that line's error, if one did.
 struct DayColumns {

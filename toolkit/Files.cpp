@@ -72,29 +72,6 @@ std::optional<std::string> ReadFileIfPresent(const std::string& path) {
     return ReadWholeFile(path, true);
 }
 
-std::vector<std::string> SplitTextLines(std::string_view text) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    size_t i = 0;
-    while (i < text.size()) {
-        char c = text[i];
-        if (c == '\r' || c == '\n') {
-            lines.emplace_back(text.substr(start, i - start));
-            i += (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
-            start = i;
-        } else {
-            ++i;
-        }
-    }
-    if (start < text.size())
-        lines.emplace_back(text.substr(start));
-    return lines;
-}
-
-std::vector<std::string> ReadTextLines(const std::string& path) {
-    return SplitTextLines(ReadFileBytes(path));
-}
-
 void WriteFileBytes(const std::string& path, std::string_view bytes) {
     auto fail = [&](DWORD code) {
         return Exception(

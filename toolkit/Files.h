@@ -19,12 +19,6 @@ std::string ReadFileBytes(const std::string& path);
 // one look at the file system instead of asking whether it exists first.
 std::optional<std::string> ReadFileIfPresent(const std::string& path);
 
-// Splits text into lines at CR LF, LF or a lone CR, as text files arrive in all
-// three forms. A final line break does not start another line.
-std::vector<std::string> SplitTextLines(std::string_view text);
-
-std::vector<std::string> ReadTextLines(const std::string& path);
-
 // Creates or truncates a file and writes it whole. Raises
 // "Cannot create file "%s". %s" when it cannot.
 void WriteFileBytes(const std::string& path, std::string_view bytes);

@@ -22,7 +22,9 @@ public:
     void SetEnabled(bool enabled);
     const Event& OnTimer() const { return onTimer_; }
     void SetOnTimer(Event handler);
-    void Restart();
+    // Virtual so that a test can see a restart of a period too long to wait
+    // for.
+    virtual void Restart();
 
 private:
     void Update();

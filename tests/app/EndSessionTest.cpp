@@ -2,6 +2,7 @@
 // application's message loop for good, so it has a test executable of its own.
 #include "MainTrayFixture.h"
 
+#include "support/TextLines.h"
 #include "toolkit/Handle.h"
 #include "toolkit/IniFile.h"
 
@@ -24,7 +25,7 @@ TEST_F(MainTrayTest, TheSessionEndsWithTheDayAndTheSettingsSaved) {
     EXPECT_FALSE(Application().Terminated());
 
     SendMessageW(form->Handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
-    EXPECT_EQ(SplitTextLines(ReadFile(history + "26-12-08.dat"))[601], "5:2:0");
+    EXPECT_EQ(ReadTextLines(history + "26-12-08.dat")[601], "5:2:0");
     TIniFile ini(options);
     EXPECT_EQ(ini.ReadInteger("PosSize", "WindowState", -1), 1);
     EXPECT_EQ(ini.ReadInteger("PosSize", "Width", -1), form->Width());

@@ -8,6 +8,7 @@
 #include "toolkit/StdControls.h"
 #include "support/DayText.h"
 #include "support/PumpMessages.h"
+#include "support/TextLines.h"
 #include "toolkit/IniFile.h"
 #include "toolkit/Registry.h"
 
@@ -71,7 +72,7 @@ TEST_F(MainWindowTest, AConfirmedQuitSavesTheDayAndTheSettings) {
     form->Log().StoreMinute(601, 5, 2);
     form->TreeView().SetWidth(180);
     ASSERT_TRUE(ConfirmedClose(*form));
-    EXPECT_EQ(SplitTextLines(ReadFile(history + "26-12-08.dat"))[601], "5:2:0");
+    EXPECT_EQ(ReadTextLines(history + "26-12-08.dat")[601], "5:2:0");
     TIniFile ini(options);
     EXPECT_EQ(ini.ReadInteger("PosSize", "WindowState", -1), 0); // never shown in this test
     EXPECT_EQ(ini.ReadInteger("PosSize", "Width", -1), 740);
@@ -222,7 +223,7 @@ TEST_F(MainWindowTest, AKeyStrokeOnTheDesktopReachesTheMinuteRecord) {
     ASSERT_TRUE(PumpUntil([&] { return form->Recorder().KeyCount() == 1; }));
     clock.Set({{2026, 12, 8}, 10, 1, 0, 0});
     form->TimerMinutesTimer(*form);
-    EXPECT_EQ(SplitTextLines(ReadFile(history + "26-12-08.dat"))[601], "1:0:0");
+    EXPECT_EQ(ReadTextLines(history + "26-12-08.dat")[601], "1:0:0");
 }
 
 TEST_F(MainWindowTest, TheAutostartCommandRegistersTheProgram) {
@@ -448,4 +449,29 @@ TEST_F(MainWindowTest, AWindowWhosePartsCannotBeBoundSaysSoAndEveryHandlerIsSafe
     form.Quit();
     EXPECT_FALSE(FileExists(options));
     EXPECT_EQ(ReadFile(history + "26-12-08.dat"), today);
+}
+
+// The tick refreshes the caption of the active span while the tree's
+// selection stands for today (its month or its day), and leaves the caption
+// of a past day on view alone.
+TEST_F(MainWindowTest, TheTickRefreshesTheSpanCaptionOnlyWhileTodayIsSelected) {
+    WriteFile(history + "26-12-01.dat", DayText({{600, "7:0:0"}}));
+    auto form = Start(); // the current month is selected
+    TControl& caption = *dynamic_cast<TControl*>(form->FindComponent("stlblBottomText"));
+    clock.Set({{2026, 12, 8}, 10, 1, 0, 0});
+    form->TimerMinutesTimer(*form);
+    EXPECT_EQ(caption.Caption(), "Hours [from 10:01 to 10:01]");
+
+    TTreeNode& december = form->TreeView().Root(1);
+    form->TreeView().SetSelected(&december.Item(0)); // 2026-12-01
+    EXPECT_EQ(caption.Caption(), "Hours [from 10:00 to 10:00]");
+    clock.Set({{2026, 12, 8}, 10, 2, 0, 0});
+    form->TimerMinutesTimer(*form);
+    EXPECT_EQ(caption.Caption(), "Hours [from 10:00 to 10:00]");
+
+    form->TreeView().SetSelected(&december.Item(1)); // 2026-12-08, today
+    clock.Set({{2026, 12, 8}, 10, 3, 0, 0});
+    form->TimerMinutesTimer(*form);
+    EXPECT_EQ(caption.Caption(), "Hours [from 10:01 to 10:03]");
+    EXPECT_TRUE(messages.messages.empty());
 }

@@ -1,5 +1,3 @@
-#include "chart/AreaSeries.h"
-#include "chart/Chart.h"
 #include "chart/SeriesGeometry.h"
 
 #include <gtest/gtest.h>
@@ -50,47 +48,4 @@ TEST(PixelHitTests, SegmentsAndPolygonsIncludeTheirEdges) {
     // A strip whose two points share a column is a line: still hit on it.
     const TPoint column[4] = {{10, 20}, {10, 30}, {10, 50}, {10, 50}};
     EXPECT_TRUE(PixelInPolygon({10, 40}, column, 4));
-}
-
-class StackingTest : public ::testing::Test {
-protected:
-    StackingTest() {
-        lower.SetParentChart(&chart);
-        line.SetParentChart(&chart);
-        upper.SetParentChart(&chart);
-        for (TAreaSeries* area : {&lower, &upper})
-            area->SetMultiArea(maStacked);
-    }
-    TChart chart;
-    TAreaSeries lower;
-    TLineSeries line; // another class: never part of the stack
-    TAreaSeries upper;
-};
-
-TEST_F(StackingTest, OriginSumsThePositiveValuesOfEarlierActiveAreas) {
-    lower.AddPoint(0, 10);
-    lower.AddPoint(1, -4);
-    line.AddPoint(0, 1000);
-    upper.AddPoint(0, 5);
-    upper.AddPoint(1, 3);
-    upper.AddPoint(2, 7);
-    const auto& list = chart.SeriesList();
-    EXPECT_EQ(StackingOrigin(list, upper, 0), 10);
-    EXPECT_EQ(StackingOrigin(list, upper, 1), 0); // a negative value does not lower it
-    EXPECT_EQ(StackingOrigin(list, upper, 2), 0); // the lower series has no point 2
-    EXPECT_EQ(StackingOrigin(list, lower, 0), 0);
-    lower.SetActive(false);
-    EXPECT_EQ(StackingOrigin(list, upper, 0), 0);
-}
-
-TEST_F(StackingTest, StackedMaximumIsTheLargestSum) {
-    lower.AddPoint(0, 12);
-    lower.AddPoint(1, 30);
-    upper.AddPoint(0, 30);
-    upper.AddPoint(1, 2);
-    EXPECT_EQ(upper.HighestY(), 42);
-    EXPECT_EQ(chart.LeftAxis().CalcAutomaticMaximum(), 42);
-    upper.SetMultiArea(maNone); // the whole stack follows
-    EXPECT_EQ(lower.MultiArea(), maNone);
-    EXPECT_EQ(chart.LeftAxis().CalcAutomaticMaximum(), 30);
 }

@@ -1,13 +1,15 @@
 // The day-file reader under libFuzzer: every input is the text of a day file.
 //
 // The reader has a quick path for the common line and a careful one for the
-// rest, and three ways in (DayLineReader, ReadDayColumns, ParseDayLine). The
-// fuzzer holds all of them to one plain model of the file format, written
-// here as slowly and simply as it can be, and checks that whatever is read
-// whole writes back and reads again as the same records. Any disagreement
-// aborts, and libFuzzer keeps the input.
+// rest, and is used three ways (DayLineReader over the text, ReadDayColumns,
+// and the reader over each line alone, ParseDayLine). The fuzzer holds all
+// of them to one plain model of the file format, written here as slowly and
+// simply as it can be, and checks that whatever is read whole writes back
+// and reads again as the same records. Any disagreement aborts, and
+// libFuzzer keeps the input.
 
 #include "recording/DayRecords.h"
+#include "support/DayLine.h"
 #include "toolkit/Exception.h"
 
 #include <cstddef>

@@ -91,7 +91,8 @@ protected:
     TSpeedButton& zoomIn = parts.zoomIn;
     TSpeedButton& zoomOut = parts.zoomOut;
     DayLog dayLog{
-        DayLog::Store{*charts.day.keys2, *charts.day.mouse2, *charts.day.cpu1}, clock, history,
+        DaySeries{*charts.day.keys2, *charts.day.mouse2, *charts.day.cpu1}, clock, history,
+        [](const std::exception& error) { Application().ShowException(error); },
         DayLog::Caption{[this] { return dayCaption.Hint(); },
                         [this](const std::string& text) { dayCaption.SetCaption(text); }}};
     HistoryViews views{parts, dayLog, clock};

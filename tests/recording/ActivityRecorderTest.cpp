@@ -1,7 +1,6 @@
 #include "recording/ActivityRecorder.h"
 
 #include "DayLogFixture.h"
-#include "toolkit/DateFormat.h"
 #include "toolkit/Exception.h"
 
 #include <gmock/gmock.h>
@@ -9,6 +8,17 @@
 #include <windows.h>
 
 using ::testing::ElementsAre;
+
+// The minute timer, with the restarts of its period counted: a period of a
+// minute is too long for a test to wait for.
+class WatchedTimer : public TTimer {
+public:
+    void Restart() override {
+        ++restarts;
+        TTimer::Restart();
+    }
+    int restarts = 0;
+};
 
 class ActivityRecorderTest : public DayLogFixture {
 protected:
@@ -21,7 +31,7 @@ protected:
     // The tick at the start of a minute of 9 December 2026, or of another day.
     void TickAt(int hour, int minute, Date date = {2026, 12, 9}) {
         clock.Set({date, hour, minute, 0, 5});
-        recorder.MinuteTick(minuteTimer);
+        recorder.MinuteTick();
     }
     void Keys(int n) {
         for (int i = 0; i < n; ++i)
@@ -29,12 +39,16 @@ protected:
     }
 
     std::string title = "Activity";
-    std::string selected;
-    TTimer minuteTimer;
+    std::optional<Date> onView; // the date the view on screen shows
+    WatchedTimer minuteTimer;
     ActivityRecorder recorder{
-        log, clock, 96,
+        log,
+        clock,
+        minuteTimer,
+        96,
+        Reporter(),
         ActivityRecorder::Hooks{[this](const std::string& text) { title = text; },
-                                [this] { return selected; }}};
+                                [this](const Date& date) { return onView == date; }}};
 };
 
 TEST_F(ActivityRecorderTest, PollsAddTheRoundedStepsAndShowTheRunningCounts) {
@@ -82,28 +96,49 @@ TEST_F(ActivityRecorderTest, KeyCountsWrapAtSixteenBits) {
     EXPECT_EQ(log.RecordAt(601).keys, 4464);
 }
 
-TEST_F(ActivityRecorderTest, TheCaptionFollowsOnlyWhenTodayOrItsMonthIsOnView) {
+TEST_F(ActivityRecorderTest, TheCaptionFollowsOnlyWhenTheViewShowsTheTicksDate) {
     struct Case {
-        std::string selected;
+        std::optional<Date> onView;
         std::string caption;
     } cases[] = {
-        {"", "Hours"},
-        {"2026-12-08", "Hours"},
-        {"2026.November", "Hours"},
-        {"2026-12-09", "Hours [from 10:01 to 10:01]"},
-        {"2026." + LongMonthName(12), "Hours [from 10:01 to 10:01]"},
+        {std::nullopt, "Hours"},
+        {Date{2026, 12, 8}, "Hours"},
+        {Date{2026, 12, 9}, "Hours [from 10:01 to 10:01]"},
     };
     for (const Case& c : cases) {
         caption = "Hours";
         log.Span() = {};
-        selected = c.selected;
+        onView = c.onView;
         Keys(1);
         TickAt(10, 1);
-        EXPECT_EQ(caption, c.caption) << c.selected;
+        EXPECT_EQ(caption, c.caption) << (c.onView ? c.onView->day : 0);
     }
     // Once set, the first minute stays and the last follows the ticks.
     TickAt(10, 7);
     EXPECT_EQ(caption, "Hours [from 10:01 to 10:07]");
+}
+
+// The form's timer runs from its creation with the minute's interval. The
+// start puts the first tick on the next wall-clock minute; at second 0 the
+// interval stays, and only a restart makes the timer count from now.
+TEST_F(ActivityRecorderTest, TheMinuteTimerStartsOnTheWallClockMinute) {
+    struct Case {
+        int second;
+        unsigned interval;
+    } cases[] = {{0, 60000}, {30, 30000}, {59, 1000}};
+    for (const Case& c : cases) {
+        minuteTimer.SetInterval(ActivityRecorder::kMinuteInterval);
+        minuteTimer.SetEnabled(true);
+        minuteTimer.restarts = 0;
+        clock.Set({{2026, 12, 9}, 10, 0, c.second, 0});
+        recorder.StartMinuteTimer();
+        EXPECT_EQ(minuteTimer.Interval(), c.interval) << c.second;
+        EXPECT_TRUE(minuteTimer.Enabled()) << c.second;
+        EXPECT_EQ(minuteTimer.restarts, 1) << c.second;
+    }
+    // The first tick puts the minute's interval back for the ticks after it.
+    TickAt(10, 1);
+    EXPECT_EQ(minuteTimer.Interval(), ActivityRecorder::kMinuteInterval);
 }
 
 TEST_F(ActivityRecorderTest, TheFirstTickAfterMidnightStartsTheNewDaysFile) {
@@ -155,7 +190,7 @@ TEST_F(ActivityRecorderTest, MidnightSavesTheMinutesTheDaysFileMissedFirst) {
     TickAt(0, 0, {2026, 12, 10});
     EXPECT_EQ(ReadFile(TodayFile()), DayText({{1439, "7:0:0"}}));
     EXPECT_EQ(ReadFile(historyDir + "26-12-10.dat"), DayText({{0, "4:0:0"}}));
-    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_TRUE(reported.empty());
 }
 
 // Still held at midnight: the error is shown and the new day begins.
@@ -165,11 +200,34 @@ TEST_F(ActivityRecorderTest, AMidnightSaveThatFailsIsShownAndTheNewDayBegins) {
     EXPECT_THROW(TickAt(23, 59), Exception);
     Keys(4);
     TickAt(0, 0, {2026, 12, 10});
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_THAT(messages.messages[0].text, ::testing::HasSubstr("26-12-09.dat"));
-    messages.messages.clear();
+    ASSERT_EQ(reported.size(), 1u);
+    EXPECT_THAT(reported[0], ::testing::HasSubstr("26-12-09.dat"));
+    reported.clear();
     EXPECT_EQ(log.StoreDate(), (Date{2026, 12, 10}));
     EXPECT_EQ(ReadFile(historyDir + "26-12-10.dat"), DayText({{0, "4:0:0"}}));
+}
+
+// The failure is reported when the tick is over: a tick that runs while its
+// box is open finds the new day begun, its first minute stored and saved.
+TEST_F(ActivityRecorderTest, AMidnightFailureIsReportedOnceTheNewDaysFirstMinuteIsSaved) {
+    FileHandle lock = Hold(TodayFile());
+    struct Seen {
+        Date storeDate;
+        MinuteRecord firstMinute;
+        std::string newFile;
+    };
+    std::vector<Seen> seen;
+    const ErrorReporter look = [&](const std::exception&) {
+        seen.push_back({log.StoreDate(), log.RecordAt(0), ReadFile(historyDir + "26-12-10.dat")});
+    };
+    ActivityRecorder ticking{log, clock, minuteTimer, 96, look, {}};
+    ticking.KeyDown();
+    clock.Set({{2026, 12, 10}, 0, 0, 0, 5});
+    ticking.MinuteTick();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].storeDate, (Date{2026, 12, 10}));
+    EXPECT_EQ(seen[0].firstMinute, (MinuteRecord{1, 0, 0}));
+    EXPECT_EQ(seen[0].newFile, DayText({{0, "1:0:0"}}));
 }
 
 // A locked workstation or the secure desktop: the pointer cannot be read.
@@ -179,7 +237,8 @@ TEST_F(ActivityRecorderTest, APollThatCannotReadThePointerCountsNothing) {
                                                      std::nullopt, ScreenPoint{103, 104}};
     size_t next = 0;
     ActivityRecorder polled{
-        log, clock, 96, ActivityRecorder::Hooks{nullptr, nullptr, [&] { return reads[next++]; }}};
+        log, clock,      minuteTimer,
+        96,  Reporter(), ActivityRecorder::Hooks{nullptr, nullptr, [&] { return reads[next++]; }}};
     polled.SetLastCursorPos({100, 100});
     for (size_t i = 0; i < reads.size(); ++i) {
         polled.PollPointer();

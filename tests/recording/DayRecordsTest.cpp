@@ -1,5 +1,6 @@
 #include "recording/DayRecords.h"
 
+#include "support/DayLine.h"
 #include "toolkit/Exception.h"
 
 #include <gtest/gtest.h>

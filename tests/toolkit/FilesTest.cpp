@@ -1,6 +1,7 @@
 #include "toolkit/Files.h"
 
 #include "support/TempFolder.h"
+#include "support/TextLines.h"
 #include "toolkit/Exception.h"
 #include "toolkit/Handle.h"
 #include "toolkit/Text.h"
