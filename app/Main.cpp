@@ -181,7 +181,7 @@ void TfrmMain::FormCreate(TComponent&) {
         Application().SetShowMainForm(false);
     }
     parts_->dayLog.LoadTodayFile();
-    BuildHistoryTree(parts_->tree, parts_->dayLog.HistoryDir(), clock_);
+    BuildHistoryTree(parts_->tree, parts_->dayLog.HistoryDir(), clock_, ErrorBox());
     parts_->recorder.StartMinuteTimer();
 }
 

@@ -1,6 +1,7 @@
 #include "BenchFiles.h"
 
 #include "recording/DayLog.h"
+#include "toolkit/Exception.h"
 #include "toolkit/Files.h"
 #include "toolkit/Handle.h"
 #include "toolkit/Text.h"
@@ -39,4 +40,8 @@ std::string BusyDay(int seed) {
     for (int m = 480; m < 1080; ++m)
         records[size_t(m)] = {40 + (m + seed) % 97, 3 + (m * seed) % 31, 0};
     return FormatDayFile(records);
+}
+
+void StopOnError(const std::exception& error) {
+    throw Exception(error.what());
 }

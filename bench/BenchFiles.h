@@ -1,5 +1,6 @@
 #pragma once
 
+#include <exception>
 #include <string>
 
 // Folders and day files the benchmarks make for themselves.
@@ -12,3 +13,7 @@ void RemoveFolder(const std::string& folder);
 // A busy day file: every minute of working hours (08:00 to 18:00) has keys
 // and travel, varied by `seed`.
 std::string BusyDay(int seed);
+
+// Where the benchmarks' day logs and trees report: a file the benchmark cannot
+// take makes its figures meaningless, so the error stops it.
+[[noreturn]] void StopOnError(const std::exception& error);

@@ -23,11 +23,10 @@ namespace {
 // description: never shown, so nothing is painted unless asked.
 struct HistorySide {
     explicit HistorySide(const std::string& historyDir)
-        : dayLog(
-              DaySeries{*charts.day.keys2, *charts.day.mouse2, *charts.day.cpu1}, clock, historyDir,
-              [](const std::exception& error) { Application().ShowException(error); },
-              DayLog::Caption{[this] { return parts.dayCaption.Hint(); },
-                              [this](const std::string& t) { parts.dayCaption.SetCaption(t); }}),
+        : dayLog(DaySeries{*charts.day.keys2, *charts.day.mouse2, *charts.day.cpu1}, clock,
+                 historyDir, StopOnError,
+                 DayLog::Caption{[this] { return parts.dayCaption.Hint(); },
+                                 [this](const std::string& t) { parts.dayCaption.SetCaption(t); }}),
           views(parts, dayLog, clock) {
         tree.SetOnChange([this](TComponent&, TTreeNode*) { views.SelectionChanged(); });
     }
@@ -64,7 +63,7 @@ void MonthAndDayViews(const std::string& folder) {
     }
     HistorySide side(folder);
     side.dayLog.LoadTodayFile();
-    BuildHistoryTree(side.tree, folder, side.clock);
+    BuildHistoryTree(side.tree, folder, side.clock, StopOnError);
     std::printf("history: 62 day files of %zu bytes, 1440 lines\n", BusyDay(1).size());
 
     auto rawMonth = [&] {
@@ -155,7 +154,8 @@ void TenYearsTree(const std::string& folder) {
     for (int run = 0; run < 5; ++run) {
         TForm form{nullptr};
         TTreeView& tree = HistorySide::LoadSized(form).tree;
-        builds.push_back(MicrosecondsEach(1, [&] { BuildHistoryTree(tree, folder, clock); }));
+        builds.push_back(
+            MicrosecondsEach(1, [&] { BuildHistoryTree(tree, folder, clock, StopOnError); }));
         listings.push_back(MicrosecondsEach(1, plainListing));
         nodes = tree.Nodes().size();
     }

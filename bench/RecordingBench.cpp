@@ -12,11 +12,6 @@
 #include <string>
 
 namespace {
-// A day file the benchmark cannot take makes its figures meaningless.
-void StopOnError(const std::exception& error) {
-    throw Exception(error.what());
-}
-
 void WriteWithFlush(const std::string& path, const std::string& bytes) {
     FileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));

@@ -2,12 +2,12 @@
 
 #include "HistoryTreeModel.h"
 #include "TreeLabels.h"
-#include "toolkit/Application.h"
 #include "toolkit/Exception.h"
 #include "toolkit/Files.h"
 #include "toolkit/StrToDate.h"
 
-void BuildHistoryTree(TTreeView& tree, const std::string& historyDir, const Clock& clock) {
+void BuildHistoryTree(TTreeView& tree, const std::string& historyDir, const Clock& clock,
+                      const ErrorReporter& report) {
     tree.Clear();
     // The user's own date settings never apply to file names.
     const TFormatSettings fileNames{'-', "yy-mm-dd"};
@@ -35,6 +35,6 @@ void BuildHistoryTree(TTreeView& tree, const std::string& historyDir, const Cloc
         std::string text;
         for (const std::string& error : model.errors)
             text += (text.empty() ? "" : "\n") + error;
-        Application().ShowException(Exception(text));
+        report(Exception(text));
     }
 }

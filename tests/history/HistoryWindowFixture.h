@@ -40,7 +40,7 @@ protected:
     // selection of the current month.
     void Start() {
         dayLog.LoadTodayFile();
-        BuildHistoryTree(tree, history, clock);
+        BuildHistoryTree(tree, history, clock, ErrorBox());
         Paint();
     }
 
@@ -65,6 +65,12 @@ protected:
     TPoint PointOn(const std::string& label) {
         const TRect r = Node(label).DisplayRect();
         return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    }
+
+    // Reports go to the error box, as the main window binds them; the box
+    // is the recording sink here.
+    static ErrorReporter ErrorBox() {
+        return [](const std::exception& error) { Application().ShowException(error); };
     }
 
     std::vector<std::string> Messages() const {
@@ -92,7 +98,7 @@ protected:
     TSpeedButton& zoomOut = parts.zoomOut;
     DayLog dayLog{
         DaySeries{*charts.day.keys2, *charts.day.mouse2, *charts.day.cpu1}, clock, history,
-        [](const std::exception& error) { Application().ShowException(error); },
+        ErrorBox(),
         DayLog::Caption{[this] { return dayCaption.Hint(); },
                         [this](const std::string& text) { dayCaption.SetCaption(text); }}};
     HistoryViews views{parts, dayLog, clock};
