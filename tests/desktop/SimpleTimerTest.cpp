@@ -154,7 +154,7 @@ TEST(TSimpleTimer, ATickForATimerThatIsGoneIsIgnored) {
 
 TEST(TSimpleTimer, AnErrorInATickGoesToTheErrorBoxAndTheTimerRunsOn) {
     RecordingMessageSink sink;
-    Application().SetMessageSink(&sink);
+    ScopedMessageSink recorded(sink);
     Application().SetTitle("Ostrelle");
     int ticks = 0;
     TSimpleTimer timer(10, [&](TSimpleTimer&) {
@@ -163,7 +163,6 @@ TEST(TSimpleTimer, AnErrorInATickGoesToTheErrorBoxAndTheTimerRunsOn) {
     });
     timer.Start();
     EXPECT_TRUE(PumpUntil([&] { return ticks >= 2; }));
-    Application().SetMessageSink(nullptr);
     ASSERT_GE(sink.messages.size(), 2u);
     EXPECT_EQ(sink.messages[0].text, "tick failed");
     EXPECT_EQ(sink.messages[0].caption, "Ostrelle");

@@ -7,9 +7,9 @@
 
 TEST(ApplicationRun, RunsUntilTheMainFormMayCloseAndShowsErrorsOnTheWay) {
     RecordingMessageSink sink;
-    Application().SetMessageSink(&sink);
+    ScopedMessageSink recorded(sink);
     Application().SetTitle("Ostrelle");
-    TTestForm form;
+    THostWindow form;
     ASSERT_EQ(Application().MainForm(), &form);
     int asked = 0;
     form.SetOnCloseQuery([&](TComponent&, bool& canClose) { canClose = ++asked >= 2; });
@@ -30,5 +30,4 @@ TEST(ApplicationRun, RunsUntilTheMainFormMayCloseAndShowsErrorsOnTheWay) {
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(sink.messages[0].text, "tick failed");
     EXPECT_EQ(sink.messages[0].caption, "Ostrelle");
-    Application().SetMessageSink(nullptr);
 }

@@ -5,10 +5,10 @@
 // Refusing a log-off keeps nothing alive: the system ends the program
 // anyway, unsaved. So forms agree without asking, and save when it happens.
 TEST_F(UiTest, FormsAgreeToEndTheSessionAndTheMainFormEndsTheProgramWhenItEnds) {
-    TTestForm main;
-    TTestForm other;
+    THostWindow main;
+    THostWindow other;
     std::vector<std::string> events;
-    for (TTestForm* form : {&main, &other}) {
+    for (THostWindow* form : {&main, &other}) {
         form->SetOnCloseQuery([&](TComponent&, bool& canClose) {
             events.push_back("closequery");
             canClose = false;
@@ -18,7 +18,7 @@ TEST_F(UiTest, FormsAgreeToEndTheSessionAndTheMainFormEndsTheProgramWhenItEnds) 
             events.push_back(form == &main ? "main" : "other");
         });
     }
-    for (TTestForm* form : {&main, &other})
+    for (THostWindow* form : {&main, &other})
         EXPECT_EQ(SendMessageW(form->Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
     EXPECT_TRUE(events.empty());
 

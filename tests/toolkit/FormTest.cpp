@@ -10,11 +10,11 @@
 TEST_F(UiTest, AFormIsBuiltFromItsDescriptionThenCreated) {
     std::vector<std::string> seen;
     handlers.Add<void(TComponent&)>("FormCreate", [&](TComponent& sender) {
-        auto& form = dynamic_cast<TTestForm&>(sender);
+        auto& form = dynamic_cast<THostWindow&>(sender);
         TButton& close = form.Find<TButton>("btnClose");
         seen.push_back("create " + close.Caption() + (close.Loading() ? " loading" : ""));
     });
-    TTestForm form;
+    THostWindow form;
     EXPECT_EQ(Application().MainForm(), &form); // the first form
     Load(form, R"(object frmAbout: TfrmAbout
   Caption = 'About program'
@@ -55,7 +55,7 @@ end)");
 TEST_F(UiTest, AnErrorInOnCreateIsShownAndTheFormStaysUsable) {
     handlers.Add<void(TComponent&)>(
         "FormCreate", [](TComponent&) { throw Exception("'x' is not a valid date"); });
-    TTestForm form;
+    THostWindow form;
     Load(form, "object f: TForm\n  Caption = 'T'\n  OnCreate = FormCreate\nend");
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(sink.messages[0].text, "'x' is not a valid date");
@@ -71,7 +71,7 @@ TEST_F(UiTest, KeyPreviewShowsTheFormKeysBeforeItsControls) {
             if (key == VK_ESCAPE)
                 key = 0;
         });
-    TTestForm form;
+    THostWindow form;
     Load(form, "object f: TForm\n  KeyPreview = True\n  OnKeyDown = FormKeyDown\n"
                "  object b: TButton\n  end\nend");
     HWND button = form.Find<TButton>("b").Handle();
@@ -86,8 +86,8 @@ TEST_F(UiTest, KeyPreviewShowsTheFormKeysBeforeItsControls) {
 }
 
 TEST_F(UiTest, CloseAsksOnCloseQueryAndAnotherFormHides) {
-    TTestForm main;
-    TTestForm other;
+    THostWindow main;
+    THostWindow other;
     ASSERT_EQ(Application().MainForm(), &main);
     int asked = 0;
     bool allow = false;
@@ -156,8 +156,8 @@ TEST_F(UiTest, AFormsHandlersAreNeverCalledOnceItsDestructionHasBegun) {
 }
 
 TEST_F(UiTest, ShowModalRunsUntilTheFormClosesWithTheRestDisabled) {
-    TTestForm main;
-    TTestForm dialog;
+    THostWindow main;
+    THostWindow dialog;
     main.Show();
     bool mainEnabledDuring = true;
     dialog.SetOnCloseQuery(
@@ -174,7 +174,7 @@ TEST_F(UiTest, ShowModalRunsUntilTheFormClosesWithTheRestDisabled) {
 }
 
 TEST_F(UiTest, WindowStateFollowsTheWindow) {
-    TTestForm form;
+    THostWindow form;
     form.SetWindowState(wsMaximized);
     EXPECT_EQ(form.WindowState(), wsMaximized);
     EXPECT_FALSE(IsWindowVisible(form.Handle())); // applied when shown
@@ -213,7 +213,7 @@ LRESULT CALLBACK RecordShowing(int code, WPARAM wParam, LPARAM lParam) {
 // Maximised at its first showing, the window comes on view maximised, never
 // normal for a moment first.
 TEST_F(UiTest, AStateSetWhileHiddenIsTheShowingItself) {
-    TTestForm form;
+    THostWindow form;
     form.SetWindowState(wsMaximized);
     watchedForm = form.Handle();
     zoomedWhenShown.clear();
@@ -226,7 +226,7 @@ TEST_F(UiTest, AStateSetWhileHiddenIsTheShowingItself) {
 }
 
 TEST_F(UiTest, TheMainFormsMinimiseButtonMinimisesTheApplication) {
-    TTestForm form;
+    THostWindow form;
     std::vector<WPARAM> sizes;
     auto hook = Application().HookMainWindow([&](TMessage& m) {
         if (m.Msg == WM_SIZE)
@@ -267,7 +267,7 @@ TEST_F(UiTest, HooksSeeTheApplicationWindowsMessagesFirst) {
 }
 
 TEST_F(UiTest, HintsAreTheApplicationsTooltipWithTheControlsText) {
-    TTestForm form;
+    THostWindow form;
     Load(form, "object f: TForm\n  object s: TStaticText\n    Hint = 'Hours'\n"
                "    ShowHint = True\n  end\nend");
     Application().SetHintHidePause(10000);
