@@ -7,13 +7,21 @@
 #include <commctrl.h>
 
 namespace {
-constexpr wchar_t kClassName[] = L"TallyvaneApplication";
+// The icon is the taskbar button's.
+const WindowClass kApplicationClass{L"TallyvaneApplication", 0, nullptr, MAKEINTRESOURCEW(1)};
 constexpr UINT kActivateForm = WM_APP + 1;
 } // namespace
 
 TApplication& Application() {
     static TApplication application;
     return application;
+}
+
+// At program end the members go one by one: the window's last messages must
+// not reach them.
+TApplication::~TApplication() {
+    if (window_)
+        UnbindWindow(window_.Get());
 }
 
 void TApplication::SetTitle(std::string title) {
@@ -60,47 +68,30 @@ void TApplication::ProcessMessages() {
 
 HWND TApplication::Handle() {
     if (!window_) {
-        static const bool registered = [] {
-            WNDCLASSEXW wc{};
-            wc.cbSize = sizeof wc;
-            wc.lpfnWndProc = &TApplication::WindowProc;
-            wc.hInstance = GetModuleHandleW(nullptr);
-            wc.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
-            wc.lpszClassName = kClassName;
-            return RegisterClassExW(&wc) != 0;
-        }();
-        (void)registered;
         // A zero-sized, captioned popup: invisible on screen, but its
-        // taskbar button and minimised state are the application's.
+        // taskbar button and minimised state are the application's. Bound
+        // while it is made, it is window_ from its first message on.
         int x = GetSystemMetrics(SM_CXSCREEN) / 2, y = GetSystemMetrics(SM_CYSCREEN) / 2;
-        window_.Reset(
-            CreateWindowExW(0, kClassName, Widen(title_).c_str(),
-                            WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
-                            x, y, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
+        CreateBoundWindow(*this, kApplicationClass, 0, Widen(title_).c_str(),
+                          WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, x,
+                          y, 0, 0, nullptr);
     }
     return window_.Get();
 }
 
-LRESULT CALLBACK TApplication::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept {
-    TApplication& app = Application();
-    if (app.window_.Get() != hwnd)
-        return DefWindowProcW(hwnd, msg, wp, lp);
-    LRESULT result = 0;
-    bool done = false;
-    app.Dispatch([&] {
-        result = app.HandleMessage(msg, wp, lp);
-        done = true;
-    });
-    return done ? result : DefWindowProcW(hwnd, msg, wp, lp);
+void TApplication::WindowBound(HWND hwnd) noexcept {
+    window_.Reset(hwnd);
 }
 
-LRESULT TApplication::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+void TApplication::WindowUnbound(HWND hwnd) noexcept {
+    if (window_.Get() == hwnd)
+        window_.Release();
+}
+
+LRESULT TApplication::WindowMessage(HWND /*hwnd*/, UINT msg, WPARAM wp, LPARAM lp) {
     TMessage message{msg, wp, lp, 0};
-    // A hook may remove itself (or others) while it runs: go over a copy.
-    auto hooks = hooks_;
-    for (auto& [id, hook] : hooks)
-        if (hook(message))
-            return message.Result;
+    if (hooks_.Run(message))
+        return message.Result;
     switch (msg) {
     case WM_ACTIVATE:
         // This window only carries the taskbar button: activation that
@@ -181,17 +172,11 @@ void TApplication::Restore() {
 }
 
 TApplication::HookId TApplication::HookMainWindow(WindowHook hook) {
-    HookId id = nextHookId_++;
-    hooks_.emplace_back(id, std::move(hook));
-    return id;
+    return hooks_.Add(std::move(hook));
 }
 
 void TApplication::UnhookMainWindow(HookId id) {
-    for (auto it = hooks_.begin(); it != hooks_.end(); ++it)
-        if (it->first == id) {
-            hooks_.erase(it);
-            return;
-        }
+    hooks_.Remove(id);
 }
 
 HWND TApplication::HintWindow() {

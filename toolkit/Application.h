@@ -18,14 +18,14 @@
 //                             message loop until Terminate or WM_QUIT
 //   Terminate/Terminated, ProcessMessages, Minimize, Restore
 //   HookMainWindow(hook) -> id, UnhookMainWindow(id): hooks see each message
-//                             of the application window first, in the order
-//                             added; one that returns true has handled it
-//                             (its message.Result is the answer)
+//                             of the application window first (WindowHooks.h)
 //   HintWindow, HintHidePause/SetHintHidePause (ms a hint stays up),
 //   CancelHint (hides the hint on view; the next one comes when the pointer
 //   has rested for the hint pause)
 #include "Handle.h"
 #include "MessageSink.h"
+#include "WindowBinding.h"
+#include "WindowHooks.h"
 
 #include <exception>
 #include <functional>
@@ -35,19 +35,13 @@
 
 class TForm;
 
-struct TMessage {
-    UINT Msg = 0;
-    WPARAM WParam = 0;
-    LPARAM LParam = 0;
-    LRESULT Result = 0;
-};
-
-class TApplication {
+class TApplication : private WindowObject {
 public:
-    using WindowHook = std::function<bool(TMessage& message)>;
-    using HookId = int;
+    using WindowHook = WindowHooks::Hook;
+    using HookId = WindowHooks::Id;
 
     TApplication() = default;
+    ~TApplication();
     TApplication(const TApplication&) = delete;
     TApplication& operator=(const TApplication&) = delete;
 
@@ -90,8 +84,9 @@ public:
     void CancelHint();
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
-    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT WindowMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override;
+    void WindowBound(HWND hwnd) noexcept override;
+    void WindowUnbound(HWND hwnd) noexcept override;
     HWND ActiveFormWindow();
 
     std::string title_;
@@ -103,8 +98,7 @@ private:
     bool showMainForm_ = true;
     bool terminated_ = false;
     int hintHidePause_ = 2500;
-    std::vector<std::pair<HookId, WindowHook>> hooks_;
-    HookId nextHookId_ = 1;
+    WindowHooks hooks_;
 };
 
 TApplication& Application();

@@ -206,6 +206,21 @@ void TForm::PreviewKeyDown(WORD& key, TShiftState shift) {
         KeyDown(key, shift);
 }
 
+WindowHooks::Id TForm::HookWindow(WindowHooks::Hook hook) {
+    return hooks_.Add(std::move(hook));
+}
+
+void TForm::UnhookWindow(WindowHooks::Id id) {
+    hooks_.Remove(id);
+}
+
+LRESULT TForm::WindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    TMessage message{msg, wParam, lParam, 0};
+    if (hooks_.Run(message))
+        return message.Result;
+    return TControl::WindowMessage(hwnd, msg, wParam, lParam);
+}
+
 LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_CLOSE:

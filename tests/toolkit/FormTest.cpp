@@ -266,6 +266,62 @@ TEST_F(UiTest, HooksSeeTheApplicationWindowsMessagesFirst) {
     EXPECT_EQ(order, (std::vector<std::string>{"first", "second", "first"}));
 }
 
+namespace {
+// A form class with message handling of its own, which the form's hooks
+// still come before.
+class TListeningForm : public THostWindow {
+public:
+    std::vector<std::string>* order = nullptr;
+
+protected:
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override {
+        if (msg == WM_USER + 7)
+            order->push_back("form");
+        return THostWindow::WndProc(msg, wParam, lParam);
+    }
+};
+} // namespace
+
+TEST_F(UiTest, AFormsHooksSeeItsMessagesBeforeTheFormDoes) {
+    std::vector<std::string> order;
+    TListeningForm form;
+    form.order = &order;
+    auto first = form.HookWindow([&](TMessage& m) {
+        if (m.Msg == WM_USER + 7)
+            order.push_back("first");
+        return false;
+    });
+    auto second = form.HookWindow([&](TMessage& m) {
+        if (m.Msg != WM_USER + 7)
+            return false;
+        order.push_back("second");
+        m.Result = 42;
+        return m.WParam == 1; // handles only this one
+    });
+    EXPECT_EQ(SendMessageW(form.Handle(), WM_USER + 7, 0, 0), 0);
+    EXPECT_EQ(order, (std::vector<std::string>{"first", "second", "form"}));
+    order.clear();
+    EXPECT_EQ(SendMessageW(form.Handle(), WM_USER + 7, 1, 0), 42);
+    EXPECT_EQ(order, (std::vector<std::string>{"first", "second"}));
+    order.clear();
+    form.UnhookWindow(first);
+    form.UnhookWindow(second);
+    EXPECT_EQ(SendMessageW(form.Handle(), WM_USER + 7, 1, 0), 0);
+    EXPECT_EQ(order, std::vector<std::string>{"form"});
+
+    // A hook's error is shown, and the message gets its default handling.
+    form.HookWindow([](TMessage& m) -> bool {
+        if (m.Msg == WM_USER + 7)
+            throw Exception("hook failed");
+        return false;
+    });
+    order.clear();
+    EXPECT_EQ(SendMessageW(form.Handle(), WM_USER + 7, 0, 0), 0);
+    EXPECT_TRUE(order.empty());
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0].text, "hook failed");
+}
+
 TEST_F(UiTest, HintsAreTheApplicationsTooltipWithTheControlsText) {
     THostWindow form;
     Load(form, "object f: TForm\n  object s: TStaticText\n    Hint = 'Hours'\n"
