@@ -54,6 +54,28 @@ void TApplication::Dispatch(const std::function<void()>& handler) noexcept {
     }
 }
 
+void TApplication::HandleQueued(MSG& msg) noexcept {
+    // Window procedures show their own errors; this is the last resort for
+    // anything the loop itself meets.
+    Dispatch([&] {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    });
+}
+
+bool TApplication::HandleMessagesUntil(const std::function<bool()>& finished, int& exitCode) {
+    MSG msg;
+    while (!finished()) {
+        BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got == 0 || got == -1) {
+            exitCode = got == 0 ? int(msg.wParam) : 0;
+            return false;
+        }
+        HandleQueued(msg);
+    }
+    return true;
+}
+
 void TApplication::ProcessMessages() {
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -61,8 +83,7 @@ void TApplication::ProcessMessages() {
             terminated_ = true;
             break;
         }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+        HandleQueued(msg);
     }
 }
 
@@ -136,22 +157,9 @@ void TApplication::Run() {
     Handle();
     if (mainForm_ && showMainForm_)
         mainForm_->Show();
-    MSG msg;
-    while (!terminated_) {
-        BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-        if (got == 0 || got == -1) {
-            terminated_ = true;
-            break;
-        }
-        // Window procedures show their own errors; this is the last resort
-        // for anything the loop itself meets.
-        try {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        } catch (const std::exception& error) {
-            ShowException(error);
-        }
-    }
+    int exitCode = 0;
+    if (!HandleMessagesUntil([this] { return terminated_; }, exitCode))
+        terminated_ = true;
 }
 
 void TApplication::Terminate() {

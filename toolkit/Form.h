@@ -29,7 +29,7 @@
 // Log-off and shut-down: every form agrees to end the session; when the
 // session really ends (WM_ENDSESSION true) the form raises OnEndSession, which
 // must save what is to be kept, without asking anything, and the main form
-// then terminates the application.
+// then terminates the application, also when OnEndSession failed.
 //
 // HookWindow(hook) -> id, UnhookWindow(id): hooks see every message of the
 // form's window before the form does (WindowHooks.h), as the application's

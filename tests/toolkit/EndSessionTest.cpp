@@ -2,6 +2,8 @@
 // has a test executable of its own.
 #include "UiTest.h"
 
+#include "toolkit/Exception.h"
+
 // Refusing a log-off keeps nothing alive: the system ends the program
 // anyway, unsaved. So forms agree without asking, and save when it happens.
 TEST_F(UiTest, FormsAgreeToEndTheSessionAndTheMainFormEndsTheProgramWhenItEnds) {
@@ -16,6 +18,8 @@ TEST_F(UiTest, FormsAgreeToEndTheSessionAndTheMainFormEndsTheProgramWhenItEnds) 
         form->SetOnEndSession([&, form](TComponent& sender) {
             EXPECT_EQ(&sender, form);
             events.push_back(form == &main ? "main" : "other");
+            if (form == &main)
+                throw Exception("Cannot save");
         });
     }
     for (THostWindow* form : {&main, &other})
@@ -30,7 +34,10 @@ TEST_F(UiTest, FormsAgreeToEndTheSessionAndTheMainFormEndsTheProgramWhenItEnds) 
     SendMessageW(other.Handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
     EXPECT_EQ(events, std::vector<std::string>{"other"});
     EXPECT_FALSE(Application().Terminated());
+    // A failed OnEndSession is shown; the program still ends.
     SendMessageW(main.Handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
     EXPECT_EQ(events, (std::vector<std::string>{"other", "main"}));
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0].text, "Cannot save");
     EXPECT_TRUE(Application().Terminated());
 }
