@@ -60,8 +60,10 @@ void TSimpleTimer::SetOnTick(TickEvent handler) {
 }
 
 LRESULT TSimpleTimer::HandlerMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    // The shared window is a Unicode one: the ANSI default would read the
+    // text of a WM_SETTEXT, say, as bytes and keep its first letter only.
     if (msg != WM_TIMER)
-        return DefWindowProcA(hwnd, msg, wp, lp);
+        return DefWindowProcW(hwnd, msg, wp, lp);
     if (TSimpleTimer* timer = TSimpleTimerHandler::Find(wp))
         if (timer->onTick_)
             timer->onTick_(*timer);

@@ -1,7 +1,6 @@
 // The tray icon's life and properties, and the record it gives the shell.
 #include "TrayIcon.h"
 
-#include "toolkit/FormWindow.h"
 #include "toolkit/Text.h"
 
 #include <algorithm>
@@ -43,9 +42,9 @@ TTrayIcon::TTrayIcon(TComponent* owner)
     data_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data_.uCallbackMessage = kCallbackMessage;
     if (TFormWindow* form = OwnerForm(*this)) {
-        HWND window = form->Handle();
-        if (SetWindowSubclass(window, &OwnerWindowProc, 0, reinterpret_cast<DWORD_PTR>(this)))
-            subclassedOwner_ = window;
+        ownerHookId_ =
+            form->HookWindow([this](TMessage& message) { return OwnerMessageHook(message); });
+        hookedOwner_ = form;
     }
     hookId_ = Application().HookMainWindow(
         [this](TMessage& message) { return ApplicationMessageHook(message); });
@@ -57,8 +56,9 @@ TTrayIcon::~TTrayIcon() {
     singleClickTimer_.Stop();
     leaveTimer_.Stop();
     Application().UnhookMainWindow(hookId_);
-    if (subclassedOwner_)
-        RemoveWindowSubclass(subclassedOwner_, &OwnerWindowProc, 0);
+    // The owner destroys its components while it is still whole.
+    if (hookedOwner_)
+        hookedOwner_->UnhookWindow(ownerHookId_);
 }
 
 bool TTrayIcon::OwnerIsWindow() const {

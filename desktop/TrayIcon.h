@@ -6,6 +6,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/Component.h"
 #include "toolkit/Control.h"
+#include "toolkit/FormWindow.h"
 #include "toolkit/Icon.h"
 #include "toolkit/ImageList.h"
 #include "toolkit/PopupMenu.h"
@@ -143,11 +144,9 @@ private:
     void LeaveStep();
     void CycleStep();
     bool ApplicationMessageHook(TMessage& message);
+    bool OwnerMessageHook(TMessage& message);
     bool HasMainForm() const;
     bool OwnerIsWindow() const;
-    static LRESULT CALLBACK OwnerWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
-                                            DWORD_PTR data) noexcept;
-    LRESULT OwnerMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
     // First in, last out: the handler window outlives the timers.
     TTrayIconHandler::Use use_;
@@ -178,7 +177,8 @@ private:
     POINT lastMovePos_{};
     bool startupPending_ = true;
     TApplication::HookId hookId_ = 0;
-    HWND subclassedOwner_ = nullptr;
+    TFormWindow* hookedOwner_ = nullptr;
+    WindowHooks::Id ownerHookId_ = 0;
 
     TNotifyEvent onClick_;
     TNotifyEvent onDblClick_;

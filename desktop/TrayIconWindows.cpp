@@ -1,12 +1,9 @@
 // How the tray icon moves the main form between the screen and the tray: the
-// application window's messages, the owner form's window, and the two ways
+// application window's messages, the owner form's messages, and the two ways
 // between shown and hidden.
 #include "TrayIcon.h"
 
 #include "toolkit/Form.h"
-#include "toolkit/FormWindow.h"
-
-#include <commctrl.h>
 
 bool TTrayIcon::HasMainForm() const {
     return OwnerIsWindow() && Application().MainForm();
@@ -67,30 +64,22 @@ bool TTrayIcon::ApplicationMessageHook(TMessage& message) {
     return false;
 }
 
-LRESULT CALLBACK TTrayIcon::OwnerWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
-                                            DWORD_PTR data) noexcept {
-    auto* self = reinterpret_cast<TTrayIcon*>(data);
-    LRESULT result = 0;
-    bool handled = false;
-    Application().Dispatch([&] {
-        result = self->OwnerMessage(hwnd, msg, wp, lp);
-        handled = true;
-    });
-    return handled ? result : DefSubclassProc(hwnd, msg, wp, lp);
-}
-
-LRESULT TTrayIcon::OwnerMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    const bool shown = msg == WM_SHOWWINDOW && wp == 1 && lp == 0;
-    const bool parentClosing =
-        msg == WM_SHOWWINDOW && wp == 0 && lp == SW_PARENTCLOSING && !Application().Terminated();
-    const bool minimizing = msg == WM_SYSCOMMAND && (wp & 0xFFF0) == SC_MINIMIZE;
+// Sees every message of the owner form's window before the form does.
+bool TTrayIcon::OwnerMessageHook(TMessage& message) {
+    const WPARAM wp = message.WParam;
+    const LPARAM lp = message.LParam;
+    const bool shown = message.Msg == WM_SHOWWINDOW && wp == 1 && lp == 0;
+    const bool parentClosing = message.Msg == WM_SHOWWINDOW && wp == 0 && lp == SW_PARENTCLOSING &&
+                               !Application().Terminated();
+    const bool minimizing = message.Msg == WM_SYSCOMMAND && (wp & 0xFFF0) == SC_MINIMIZE;
     if (shown) {
         SetForegroundWindow(Application().Handle());
-        SetForegroundWindow(hwnd);
+        SetForegroundWindow(hookedOwner_->Handle());
     } else if ((parentClosing || minimizing) && minimizeToTray_ && onMinimizeToTray_) {
         onMinimizeToTray_(*this);
         GoToTray();
-        return 1;
+        message.Result = 1;
+        return true;
     }
-    return DefSubclassProc(hwnd, msg, wp, lp);
+    return false;
 }

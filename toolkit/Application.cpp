@@ -7,13 +7,21 @@
 #include <commctrl.h>
 
 namespace {
-constexpr wchar_t kClassName[] = L"TallyvaneApplication";
+// The icon is the taskbar button's.
+const WindowClass kApplicationClass{L"TallyvaneApplication", 0, nullptr, MAKEINTRESOURCEW(1)};
 constexpr UINT kActivateForm = WM_APP + 1;
 } // namespace
 
 TApplication& Application() {
     static TApplication application;
     return application;
+}
+
+// At program end the members go one by one: the window's last messages must
+// not reach them.
+TApplication::~TApplication() {
+    if (window_)
+        UnbindWindow(window_.Get());
 }
 
 void TApplication::SetTitle(std::string title) {
@@ -46,6 +54,28 @@ void TApplication::Dispatch(const std::function<void()>& handler) noexcept {
     }
 }
 
+void TApplication::HandleQueued(MSG& msg) noexcept {
+    // Window procedures show their own errors; this is the last resort for
+    // anything the loop itself meets.
+    Dispatch([&] {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    });
+}
+
+bool TApplication::HandleMessagesUntil(const std::function<bool()>& finished, int& exitCode) {
+    MSG msg;
+    while (!finished()) {
+        BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got == 0 || got == -1) {
+            exitCode = got == 0 ? int(msg.wParam) : 0;
+            return false;
+        }
+        HandleQueued(msg);
+    }
+    return true;
+}
+
 void TApplication::ProcessMessages() {
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -53,54 +83,36 @@ void TApplication::ProcessMessages() {
             terminated_ = true;
             break;
         }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+        HandleQueued(msg);
     }
 }
 
 HWND TApplication::Handle() {
     if (!window_) {
-        static const bool registered = [] {
-            WNDCLASSEXW wc{};
-            wc.cbSize = sizeof wc;
-            wc.lpfnWndProc = &TApplication::WindowProc;
-            wc.hInstance = GetModuleHandleW(nullptr);
-            wc.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
-            wc.lpszClassName = kClassName;
-            return RegisterClassExW(&wc) != 0;
-        }();
-        (void)registered;
         // A zero-sized, captioned popup: invisible on screen, but its
-        // taskbar button and minimised state are the application's.
+        // taskbar button and minimised state are the application's. Bound
+        // while it is made, it is window_ from its first message on.
         int x = GetSystemMetrics(SM_CXSCREEN) / 2, y = GetSystemMetrics(SM_CYSCREEN) / 2;
-        window_.Reset(
-            CreateWindowExW(0, kClassName, Widen(title_).c_str(),
-                            WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
-                            x, y, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
+        CreateBoundWindow(*this, kApplicationClass, 0, Widen(title_).c_str(),
+                          WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, x,
+                          y, 0, 0, nullptr);
     }
     return window_.Get();
 }
 
-LRESULT CALLBACK TApplication::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept {
-    TApplication& app = Application();
-    if (app.window_.Get() != hwnd)
-        return DefWindowProcW(hwnd, msg, wp, lp);
-    LRESULT result = 0;
-    bool done = false;
-    app.Dispatch([&] {
-        result = app.HandleMessage(msg, wp, lp);
-        done = true;
-    });
-    return done ? result : DefWindowProcW(hwnd, msg, wp, lp);
+void TApplication::WindowBound(HWND hwnd) noexcept {
+    window_.Reset(hwnd);
 }
 
-LRESULT TApplication::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+void TApplication::WindowUnbound(HWND hwnd) noexcept {
+    if (window_.Get() == hwnd)
+        window_.Release();
+}
+
+LRESULT TApplication::WindowMessage(HWND /*hwnd*/, UINT msg, WPARAM wp, LPARAM lp) {
     TMessage message{msg, wp, lp, 0};
-    // A hook may remove itself (or others) while it runs: go over a copy.
-    auto hooks = hooks_;
-    for (auto& [id, hook] : hooks)
-        if (hook(message))
-            return message.Result;
+    if (hooks_.Run(message))
+        return message.Result;
     switch (msg) {
     case WM_ACTIVATE:
         // This window only carries the taskbar button: activation that
@@ -145,22 +157,9 @@ void TApplication::Run() {
     Handle();
     if (mainForm_ && showMainForm_)
         mainForm_->Show();
-    MSG msg;
-    while (!terminated_) {
-        BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-        if (got == 0 || got == -1) {
-            terminated_ = true;
-            break;
-        }
-        // Window procedures show their own errors; this is the last resort
-        // for anything the loop itself meets.
-        try {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        } catch (const std::exception& error) {
-            ShowException(error);
-        }
-    }
+    int exitCode = 0;
+    if (!HandleMessagesUntil([this] { return terminated_; }, exitCode))
+        terminated_ = true;
 }
 
 void TApplication::Terminate() {
@@ -181,17 +180,11 @@ void TApplication::Restore() {
 }
 
 TApplication::HookId TApplication::HookMainWindow(WindowHook hook) {
-    HookId id = nextHookId_++;
-    hooks_.emplace_back(id, std::move(hook));
-    return id;
+    return hooks_.Add(std::move(hook));
 }
 
 void TApplication::UnhookMainWindow(HookId id) {
-    for (auto it = hooks_.begin(); it != hooks_.end(); ++it)
-        if (it->first == id) {
-            hooks_.erase(it);
-            return;
-        }
+    hooks_.Remove(id);
 }
 
 HWND TApplication::HintWindow() {

@@ -3,9 +3,7 @@
 // The process-wide application object.
 //
 //   Title/SetTitle            taskbar text and the caption of the error box
-//   SetMessageSink, ShowMessageBox, ShowException, Dispatch (every event
-//                             runs through Dispatch; an escaping error is
-//                             shown in the standard error box)
+//   SetMessageSink, ShowMessageBox, ShowException, Dispatch (see below)
 //   Handle()                  the hidden top-level application window: it
 //                             carries the taskbar button and owns every form,
 //                             so minimising it takes the forms along; when it
@@ -16,16 +14,18 @@
 //   ShowMainForm/SetShowMainForm   whether Run shows the main form
 //   Run()                     shows the main form (if wanted) and runs the
 //                             message loop until Terminate or WM_QUIT
+//   HandleMessagesUntil       the message loop itself, for Run and for modal
+//                             forms
 //   Terminate/Terminated, ProcessMessages, Minimize, Restore
 //   HookMainWindow(hook) -> id, UnhookMainWindow(id): hooks see each message
-//                             of the application window first, in the order
-//                             added; one that returns true has handled it
-//                             (its message.Result is the answer)
+//                             of the application window first (WindowHooks.h)
 //   HintWindow, HintHidePause/SetHintHidePause (ms a hint stays up),
 //   CancelHint (hides the hint on view; the next one comes when the pointer
 //   has rested for the hint pause)
 #include "Handle.h"
 #include "MessageSink.h"
+#include "WindowBinding.h"
+#include "WindowHooks.h"
 
 #include <exception>
 #include <functional>
@@ -35,19 +35,13 @@
 
 class TForm;
 
-struct TMessage {
-    UINT Msg = 0;
-    WPARAM WParam = 0;
-    LPARAM LParam = 0;
-    LRESULT Result = 0;
-};
-
-class TApplication {
+class TApplication : private WindowObject {
 public:
-    using WindowHook = std::function<bool(TMessage& message)>;
-    using HookId = int;
+    using WindowHook = WindowHooks::Hook;
+    using HookId = WindowHooks::Id;
 
     TApplication() = default;
+    ~TApplication();
     TApplication(const TApplication&) = delete;
     TApplication& operator=(const TApplication&) = delete;
 
@@ -62,9 +56,38 @@ public:
     // The standard error box: caption = title, text = the error's message.
     void ShowException(const std::exception& error);
 
-    // Runs an event handler; whatever error escapes it is shown and the
-    // program goes on. Every event the toolkit raises passes through here.
+    // Runs a handler; whatever error escapes it is shown in the standard
+    // error box and the program goes on.
+    //
+    // Where Dispatch runs. The window binding (WindowBinding.h) runs one
+    // around every message of every toolkit window, so around every window,
+    // hook and timer procedure; the message loops run one around each
+    // message they take from the queue; the program's entry one around its
+    // start-up. Inside them events are raised plainly: a handler's error goes
+    // up to the Dispatch of the message being handled, which shows it, and
+    // the rest of that message's handling is skipped (the handler that raised
+    // it stops where it was).
+    //
+    // An event gets a Dispatch of its own, nested, only where its raiser must
+    // go on whatever the handler does. These are all of them:
+    //   - an answer the platform waits for: the keyboard hook's OnKeyDown
+    //     (the key's Allow goes back to the hook library)
+    //   - a step of the raiser's own after the handler: a form's OnCreate
+    //     (the form's construction ends), the tray icon's OnStartup at its
+    //     end of loading (the icon is settled), a menu's OnPopup (the menu
+    //     opens), a menu item's OnClick (the tray icon wakes its owner's
+    //     queue after its menu), the main form's OnEndSession (the program
+    //     ends)
+    // A new one joins this list with its reason.
     void Dispatch(const std::function<void()>& handler) noexcept;
+
+    // Takes messages from this thread's queue and handles them until
+    // finished() holds (asked before each wait). Returns false when WM_QUIT
+    // came first (its exit code in exitCode) or the queue failed; the
+    // message is then consumed, and a nested loop puts it back for the loop
+    // outside. Every message is handled in one Dispatch, here as in
+    // ProcessMessages, so every loop treats an error alike.
+    [[nodiscard]] bool HandleMessagesUntil(const std::function<bool()>& finished, int& exitCode);
 
     // Handles the messages waiting in this thread's queue, then returns.
     void ProcessMessages();
@@ -90,8 +113,10 @@ public:
     void CancelHint();
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
-    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT WindowMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override;
+    void WindowBound(HWND hwnd) noexcept override;
+    void WindowUnbound(HWND hwnd) noexcept override;
+    void HandleQueued(MSG& msg) noexcept;
     HWND ActiveFormWindow();
 
     std::string title_;
@@ -103,8 +128,7 @@ private:
     bool showMainForm_ = true;
     bool terminated_ = false;
     int hintHidePause_ = 2500;
-    std::vector<std::pair<HookId, WindowHook>> hooks_;
-    HookId nextHookId_ = 1;
+    WindowHooks hooks_;
 };
 
 TApplication& Application();

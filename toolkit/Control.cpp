@@ -7,6 +7,13 @@
 #include <algorithm>
 #include <commctrl.h>
 
+namespace {
+// The class of the windows the toolkit paints itself (forms, panels, the
+// chart); native controls keep the platform's classes.
+const WindowClass kControlClass{L"TallyvaneControl", CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW,
+                                IDC_ARROW};
+} // namespace
+
 TControl::TControl(TComponent* owner) : TComponent(owner) {
     bounds_ = TRect::FromBounds(0, 0, 100, 100);
     font_.SetOnChange([this] { FontChanged(); });
@@ -80,18 +87,22 @@ void TControl::CreateHandle() {
     }
     if (!enabled_)
         params.style |= WS_DISABLED;
-    bool ownClass = params.className.empty();
-    const wchar_t* className = ownClass ? ControlWindowClass() : params.className.c_str();
-    HWND hwnd =
-        CreateWindowExW(params.exStyle, className, Widen(caption_).c_str(), params.style,
-                        bounds_.left, bounds_.top, bounds_.Width(), bounds_.Height(), parentWindow,
-                        nullptr, GetModuleHandleW(nullptr), ownClass ? this : nullptr);
+    const std::wstring text = Widen(caption_);
+    const bool native = !params.className.empty();
+    HWND hwnd = native ? CreateWindowExW(params.exStyle, params.className.c_str(), text.c_str(),
+                                         params.style, bounds_.left, bounds_.top, bounds_.Width(),
+                                         bounds_.Height(), parentWindow, nullptr,
+                                         GetModuleHandleW(nullptr), nullptr)
+                       : CreateBoundWindow(*this, kControlClass, params.exStyle, text.c_str(),
+                                           params.style, bounds_.left, bounds_.top, bounds_.Width(),
+                                           bounds_.Height(), parentWindow);
     if (!hwnd)
         throw Exception(Format("Cannot create a window for %s. %s", Name().c_str(),
                                SysErrorMessage(GetLastError()).c_str()));
-    if (!ownClass) {
-        Bind(hwnd);
-        SubclassNative(hwnd);
+    if (native) {
+        nativeProc_ = reinterpret_cast<WNDPROC>(GetClassLongPtrW(hwnd, GCLP_WNDPROC));
+        subclassed_ = true;
+        SubclassBound(*this, hwnd);
     }
     SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
     TRect client = ClientRect();

@@ -55,8 +55,8 @@
 //   noexcept: an error escaping WndProc goes to Application().Dispatch (the
 //   standard error box) and the message then gets its default handling.
 //   Toolkit windows are bound to their object at WM_NCCREATE; native controls
-//   (CreateParams names a system class) are subclassed with SetWindowSubclass
-//   right after creation. Notifications a native child sends its parent
+//   (CreateParams names a system class) are subclassed right after creation;
+//   both through WindowBinding.h. Notifications a native child sends its parent
 //   (WM_COMMAND, WM_NOTIFY, WM_CTLCOLOR*, WM_DRAWITEM) are handed back to the
 //   child object: CommandNotify, Notify, ControlColor, DrawItem.
 #include "AlignLayout.h"
@@ -66,6 +66,7 @@
 #include "Font.h"
 #include "Geometry.h"
 #include "ShiftState.h"
+#include "WindowBinding.h"
 
 #include <functional>
 #include <string>
@@ -84,7 +85,7 @@ using TMouseMoveEvent = std::function<void(TComponent& Sender, TShiftState Shift
 using TMouseWheelEvent = std::function<void(TComponent& Sender, TShiftState Shift, int WheelDelta,
                                             TPoint MousePos, bool& Handled)>;
 
-class TControl : public TComponent {
+class TControl : public TComponent, public WindowObject {
 public:
     explicit TControl(TComponent* owner);
     ~TControl() override;
@@ -202,17 +203,14 @@ protected:
     void SetExWindowStyle(DWORD bits, bool on);
     void Loaded() override;
 
+    // Where the window's messages come in, on their way to WndProc.
+    LRESULT WindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
+
 private:
-    static const wchar_t* ControlWindowClass();
-    static LRESULT CALLBACK OwnWindowProc(HWND hwnd, UINT msg, WPARAM wParam,
-                                          LPARAM lParam) noexcept;
-    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR id, DWORD_PTR data) noexcept;
+    void WindowBound(HWND hwnd) noexcept override;
+    void WindowUnbound(HWND hwnd) noexcept override;
     void CreateHandle();
-    void Bind(HWND hwnd);
-    void SubclassNative(HWND hwnd);
-    void Unbind();
-    LRESULT Deliver(UINT msg, WPARAM wParam, LPARAM lParam) noexcept;
+    void Unbind() noexcept;
     bool HandleCommonMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void ReadBoundsFromWindow();
     void ParentFontChanged();

@@ -1,5 +1,5 @@
-// The message side of TControl: the window procedures that lead every
-// message to the object, and the handling all controls share.
+// The message side of TControl: how its window is bound to it, and the
+// handling all controls share.
 #include "Control.h"
 
 #include "Application.h"
@@ -9,10 +9,6 @@
 #include <windowsx.h>
 
 namespace {
-constexpr wchar_t kObjectProperty[] = L"Tallyvane.Control";
-constexpr wchar_t kClassName[] = L"TallyvaneControl";
-constexpr UINT_PTR kSubclassId = 1;
-
 // EndPaint must follow BeginPaint even when the painting code fails, or the
 // window stays invalid and WM_PAINT (with its error box) comes back forever.
 class PaintScope {
@@ -37,57 +33,20 @@ TShiftState MouseShift(WPARAM wParam) {
 }
 } // namespace
 
-const wchar_t* TControl::ControlWindowClass() {
-    static const bool registered = [] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof wc;
-        wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
-        wc.lpfnWndProc = &TControl::OwnWindowProc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.lpszClassName = kClassName;
-        return RegisterClassExW(&wc) != 0;
-    }();
-    (void)registered;
-    return kClassName;
-}
-
-LRESULT CALLBACK TControl::OwnWindowProc(HWND hwnd, UINT msg, WPARAM wParam,
-                                         LPARAM lParam) noexcept {
-    if (msg == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        if (auto* self = static_cast<TControl*>(create->lpCreateParams))
-            self->Bind(hwnd);
-    }
-    if (TControl* self = FromHandle(hwnd))
-        return self->Deliver(msg, wParam, lParam);
-    return DefWindowProcW(hwnd, msg, wParam, lParam);
-}
-
-LRESULT CALLBACK TControl::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                        UINT_PTR /*id*/, DWORD_PTR data) noexcept {
-    if (auto* self = reinterpret_cast<TControl*>(data))
-        return self->Deliver(msg, wParam, lParam);
-    return DefSubclassProc(hwnd, msg, wParam, lParam);
-}
-
 TControl* TControl::FromHandle(HWND hwnd) {
-    return hwnd ? static_cast<TControl*>(GetPropW(hwnd, kObjectProperty)) : nullptr;
+    return dynamic_cast<TControl*>(BoundObject(hwnd));
 }
 
-void TControl::Bind(HWND hwnd) {
+void TControl::WindowBound(HWND hwnd) noexcept {
     handle_ = hwnd;
-    SetPropW(hwnd, kObjectProperty, this);
 }
 
-void TControl::SubclassNative(HWND hwnd) {
-    nativeProc_ = reinterpret_cast<WNDPROC>(GetClassLongPtrW(hwnd, GCLP_WNDPROC));
-    SetWindowSubclass(hwnd, &TControl::SubclassProc, kSubclassId,
-                      reinterpret_cast<DWORD_PTR>(this));
-    subclassed_ = true;
+void TControl::WindowUnbound(HWND hwnd) noexcept {
+    if (hwnd == handle_)
+        Unbind();
 }
 
-void TControl::Unbind() {
+void TControl::Unbind() noexcept {
     if (!handle_)
         return;
     if (hintTool_) {
@@ -97,31 +56,13 @@ void TControl::Unbind() {
         UpdateHintTool();
         showHint_ = wanted;
     }
-    if (subclassed_)
-        RemoveWindowSubclass(handle_, &TControl::SubclassProc, kSubclassId);
-    RemovePropW(handle_, kObjectProperty);
+    UnbindWindow(handle_);
     subclassed_ = false;
     handle_ = nullptr;
 }
 
-LRESULT TControl::Deliver(UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
-    HWND hwnd = handle_;
-    LRESULT result = 0;
-    bool handled = false;
-    Application().Dispatch([&] {
-        result = WndProc(msg, wParam, lParam);
-        handled = true;
-    });
-    if (!handled) {
-        // The error has been shown; the message still needs an answer.
-        try {
-            result = DefaultHandler(msg, wParam, lParam);
-        } catch (...) {
-        }
-    }
-    if (msg == WM_NCDESTROY && handle_ == hwnd)
-        Unbind();
-    return result;
+LRESULT TControl::WindowMessage(HWND /*hwnd*/, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return WndProc(msg, wParam, lParam);
 }
 
 LRESULT TControl::DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -177,17 +177,11 @@ int TForm::ShowModal() {
     modalResult_ = mrNone;
     Show();
     SetForegroundWindow(Handle());
-    MSG msg;
-    while (modalResult_ == mrNone && Visible() && !Application().Terminated()) {
-        BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-        if (got == 0 || got == -1) {
-            // WM_QUIT belongs to the outer loop.
-            PostQuitMessage(got == 0 ? int(msg.wParam) : 0);
-            break;
-        }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
+    int exitCode = 0;
+    if (!Application().HandleMessagesUntil(
+            [this] { return modalResult_ != mrNone || !Visible() || Application().Terminated(); },
+            exitCode))
+        PostQuitMessage(exitCode); // WM_QUIT belongs to the outer loop.
     modal_ = false;
     for (HWND hwnd : disabled)
         if (hwnd != Handle())
@@ -206,6 +200,21 @@ void TForm::PreviewKeyDown(WORD& key, TShiftState shift) {
         KeyDown(key, shift);
 }
 
+WindowHooks::Id TForm::HookWindow(WindowHooks::Hook hook) {
+    return hooks_.Add(std::move(hook));
+}
+
+void TForm::UnhookWindow(WindowHooks::Id id) {
+    hooks_.Remove(id);
+}
+
+LRESULT TForm::WindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    TMessage message{msg, wParam, lParam, 0};
+    if (hooks_.Run(message))
+        return message.Result;
+    return TControl::WindowMessage(hwnd, msg, wParam, lParam);
+}
+
 LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_CLOSE:
@@ -218,7 +227,7 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_ENDSESSION:
         if (wParam) {
             if (onEndSession_)
-                onEndSession_(*this);
+                Application().Dispatch([this] { onEndSession_(*this); });
             if (Application().MainForm() == this)
                 Application().Terminate();
         }

@@ -29,7 +29,11 @@
 // Log-off and shut-down: every form agrees to end the session; when the
 // session really ends (WM_ENDSESSION true) the form raises OnEndSession, which
 // must save what is to be kept, without asking anything, and the main form
-// then terminates the application.
+// then terminates the application, also when OnEndSession failed.
+//
+// HookWindow(hook) -> id, UnhookWindow(id): hooks see every message of the
+// form's window before the form does (WindowHooks.h), as the application's
+// hooks see the application window's; the tray icon watches its owner so.
 #include "Control.h"
 #include "FormClasses.h"
 #include "FormHandlers.h"
@@ -62,6 +66,8 @@ public:
 
     // Components that need a window of their form (the keyboard hook) ask here.
     HWND Handle() override { return TControl::Handle(); }
+    WindowHooks::Id HookWindow(WindowHooks::Hook hook) override;
+    void UnhookWindow(WindowHooks::Id id) override;
 
     // Reads the form description, then raises OnCreate (errors in it are
     // shown in the standard error box; the form stays usable).
@@ -100,6 +106,8 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
+    // The hooks first; final, so that no form class comes before them.
+    LRESULT WindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) final;
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void PreviewKeyDown(WORD& key, TShiftState shift) override;
 
@@ -124,4 +132,5 @@ private:
     TCloseQueryEvent onCloseQuery_;
     TKeyEvent onKeyDown_;
     TNotifyEvent onEndSession_;
+    WindowHooks hooks_;
 };

@@ -5,6 +5,7 @@
 #include "Text.h"
 
 #include <algorithm>
+#include <exception>
 #include <vector>
 #include <windows.h>
 
@@ -30,10 +31,13 @@ public:
             for (auto& fixup : context_.fixups)
                 fixup();
         } catch (...) {
-            FinishAll();
+            // The description's own error comes first; the components still
+            // leave the loading state.
+            (void)FinishAll();
             throw;
         }
-        FinishAll();
+        if (std::exception_ptr error = FinishAll())
+            std::rethrow_exception(error);
     }
 
 private:
@@ -86,17 +90,22 @@ private:
         }
     }
 
-    void FinishAll() noexcept {
+    // Every component leaves the loading state, also after another one's
+    // end-of-loading step failed; the first failure is returned, to be
+    // raised once all are done.
+    [[nodiscard]] std::exception_ptr FinishAll() noexcept {
+        std::exception_ptr first;
         for (TComponent* component : created_) {
             try {
                 if (component->Loading())
                     component->EndLoading();
             } catch (...) {
-                // The first error is the one reported; the rest must still
-                // leave the loading state.
+                if (!first)
+                    first = std::current_exception();
             }
         }
         created_.clear();
+        return first;
     }
 
     TComponent& form_;

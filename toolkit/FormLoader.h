@@ -22,6 +22,9 @@
 // property, a value of the wrong kind, a missing handler, a duplicate name,
 // an object nested where it cannot go. Components made before the error stay
 // owned by the form, and all of them still leave the loading state.
+// An end-of-loading step that fails stops none of the others: when every
+// component has left the loading state, the first such error is raised as
+// it came (after a FormError of the description itself, none is).
 #include "FormClasses.h"
 #include "FormHandlers.h"
 

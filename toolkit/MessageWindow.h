@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Handle.h"
+#include "WindowBinding.h"
 
 #include <functional>
 
@@ -11,15 +12,17 @@
 //                           which must be able to take the foreground)
 //   a window                an invisible child of it, for a component that
 //                           must sit inside its form
-// The object is bound to its window while the window is being created, so
-// no message of the window's life misses the callback. Every call of the
-// callback runs through Application().Dispatch: an error escaping it is
-// shown in the standard error box and the message gets its default handling.
-class MessageWindow {
+// The window is a Unicode one, bound to this object as every toolkit window
+// is (WindowBinding.h): the callback sees its whole life from WM_NCCREATE on,
+// and an error escaping the callback is shown in the standard error box while
+// the message gets its default handling. What the callback does not handle
+// itself it gives to DefWindowProcW.
+class MessageWindow : private WindowObject {
 public:
     using Handler = std::function<LRESULT(HWND, UINT, WPARAM, LPARAM)>;
 
     explicit MessageWindow(Handler handler, HWND parent = HWND_MESSAGE);
+    ~MessageWindow();
     // The window knows this object's address; it never moves.
     MessageWindow(const MessageWindow&) = delete;
     MessageWindow& operator=(const MessageWindow&) = delete;
@@ -28,7 +31,9 @@ public:
     HWND Handle() const { return window_.Get(); }
 
 private:
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
+    LRESULT WindowMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override;
+    void WindowBound(HWND hwnd) noexcept override;
+    void WindowUnbound(HWND hwnd) noexcept override;
 
     Handler handler_;
     WindowHandle window_;

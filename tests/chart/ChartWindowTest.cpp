@@ -11,7 +11,6 @@ namespace {
 class ChartWindowTest : public ::testing::Test {
 protected:
     ChartWindowTest() : day(MakeDayChart(form)) {
-        Application().SetMessageSink(&sink);
         for (int minute = 0; minute < 1440; ++minute) {
             day.keys2->AddPoint(minute, minute == 600 ? 10 : 0);
             day.mouse2->AddPoint(minute, minute == 600 ? 20 : 0);
@@ -20,13 +19,13 @@ protected:
         day.chart->SetBounds(0, 0, 740, 360);
         UpdateWindow(day.chart->Handle());
     }
-    ~ChartWindowTest() override { Application().SetMessageSink(nullptr); }
 
     LRESULT Send(UINT msg, WPARAM wParam, int x, int y) {
         return SendMessageW(day.chart->Handle(), msg, wParam, MAKELPARAM(x, y));
     }
 
     RecordingMessageSink sink;
+    ScopedMessageSink recorded{sink};
     THostWindow host{THostWindow::kOnScreen}; // the pointer is read over it
     TChartDemoForm form;
     DayChart day;

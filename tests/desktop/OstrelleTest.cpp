@@ -9,9 +9,9 @@
 #include "desktop/SysKeyboardHook.h"
 
 #include "HookProbe.h"
-#include "TestForm.h"
 #include "desktop/HookLibrary.h"
 #include "hooklib/HookRec.h"
+#include "support/HostWindow.h"
 #include "support/PumpMessages.h"
 #include "support/TempFolder.h"
 #include "toolkit/Exception.h"
@@ -214,7 +214,7 @@ TEST_F(HookedOstrelle, StopRemovesTheHook) {
 // --- The component with the real library ------------------------------------
 
 TEST(SysKeyboardHookWithOstrelle, AnInjectedStrokeRaisesOnKeyDownExactlyOnce) {
-    TestForm form;
+    THostWindow form;
     auto& hook = form.Make<TSysKeyboardHook>();
     ASSERT_TRUE(hook.IsHooked());
     int keys = 0;
@@ -236,7 +236,7 @@ TEST(SysKeyboardHookWithOstrelle, AnInjectedStrokeRaisesOnKeyDownExactlyOnce) {
 
 TEST(SysKeyboardHookWithOstrelle, DestroyingTheComponentStopsTheHookAndUnloadsTheLibrary) {
     {
-        TestForm form;
+        THostWindow form;
         auto& hook = form.Make<TSysKeyboardHook>();
         ASSERT_TRUE(hook.IsHooked());
         EXPECT_NE(GetModuleHandleW(Widen(Ostrelle::Path()).c_str()), nullptr);
@@ -267,7 +267,7 @@ protected:
     }
 
     std::string ConstructionError(const std::string& folder) {
-        TestForm form;
+        THostWindow form;
         try {
             form.Make<TSysKeyboardHook>(folder);
         } catch (const Exception& error) {
@@ -291,7 +291,7 @@ TEST_F(PlantedLibrary, IsNotLoadedForAFolderThatIsNotAFullPath) {
 }
 
 TEST_F(PlantedLibrary, TheProgramLoadsTheOneInItsOwnFolder) {
-    TestForm form;
+    THostWindow form;
     auto& hook = form.Make<TSysKeyboardHook>();
     EXPECT_TRUE(hook.IsHooked());
     wchar_t path[MAX_PATH];

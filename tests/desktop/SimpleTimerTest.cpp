@@ -154,7 +154,7 @@ TEST(TSimpleTimer, ATickForATimerThatIsGoneIsIgnored) {
 
 TEST(TSimpleTimer, AnErrorInATickGoesToTheErrorBoxAndTheTimerRunsOn) {
     RecordingMessageSink sink;
-    Application().SetMessageSink(&sink);
+    ScopedMessageSink recorded(sink);
     Application().SetTitle("Ostrelle");
     int ticks = 0;
     TSimpleTimer timer(10, [&](TSimpleTimer&) {
@@ -163,9 +163,22 @@ TEST(TSimpleTimer, AnErrorInATickGoesToTheErrorBoxAndTheTimerRunsOn) {
     });
     timer.Start();
     EXPECT_TRUE(PumpUntil([&] { return ticks >= 2; }));
-    Application().SetMessageSink(nullptr);
     ASSERT_GE(sink.messages.size(), 2u);
     EXPECT_EQ(sink.messages[0].text, "tick failed");
     EXPECT_EQ(sink.messages[0].caption, "Ostrelle");
     EXPECT_TRUE(timer.Running());
+}
+
+// The shared window is a Unicode window, and what it does not handle itself
+// gets the Unicode default: a text set on it comes back whole.
+TEST(TSimpleTimer, TheSharedWindowGivesOtherMessagesTheUnicodeDefault) {
+    TSimpleTimer timer;
+    HWND window = TSimpleTimerHandler::Window();
+    ASSERT_TRUE(IsWindowUnicode(window));
+    const wchar_t text[] = L"Zeitgeber \u00e4\u00f6\u00fc \u0416";
+    EXPECT_TRUE(SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text)));
+    wchar_t back[64] = {};
+    EXPECT_EQ(SendMessageW(window, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(back)),
+              LRESULT(wcslen(text)));
+    EXPECT_STREQ(back, text);
 }

@@ -5,8 +5,8 @@
 #include "desktop/SysKeyboardHook.h"
 
 #include "HookProbe.h"
-#include "TestForm.h"
 #include "desktop/HookLibrary.h"
+#include "support/HostWindow.h"
 #include "support/TempFolder.h"
 #include "toolkit/Application.h"
 #include "toolkit/Exception.h"
@@ -32,7 +32,7 @@ bool ModuleLoaded(const std::string& folder) {
     return GetModuleHandleW(Widen(folder + "ostrelle.dll").c_str()) != nullptr;
 }
 
-std::string ConstructionError(TestForm& form, const std::string& folder) {
+std::string ConstructionError(THostWindow& form, const std::string& folder) {
     try {
         form.Make<TSysKeyboardHook>(folder);
     } catch (const Exception& error) {
@@ -92,7 +92,7 @@ TEST_F(SysKeyboardHookTest, AnOwnerThatIsNotAFormIsRefused) {
 }
 
 TEST_F(SysKeyboardHookTest, ASecondInstanceOnTheSameFormIsRefused) {
-    TestForm form;
+    THostWindow form;
     auto& first = form.Make<TSysKeyboardHook>(TestLibraryFolder("keeps_contract"));
     EXPECT_EQ(ConstructionError(form, TestLibraryFolder("keeps_contract")),
               "Only one instance of TSysKeyboardHook allowed on form");
@@ -106,12 +106,11 @@ TEST_F(SysKeyboardHookTest, ALibraryThatCannotBeLoadedFailsTheConstruction) {
     TempFolder notALibrary;
     WriteFile(notALibrary / "ostrelle.dll", "MZ but no library");
     for (const std::string& folder : {empty.Path(), notALibrary.Path()}) {
-        TestForm form;
+        THostWindow form;
         EXPECT_EQ(ConstructionError(form, folder), "Could not find or load ostrelle.dll");
         EXPECT_TRUE(form.Components().empty());
         // The hidden windows were made before the load and went with the
         // component.
-        EXPECT_TRUE(form.HasWindow());
         EXPECT_TRUE(form.ChildWindows().empty());
     }
 }
@@ -127,7 +126,7 @@ class AMissingExport : public SysKeyboardHookTest,
 
 TEST_P(AMissingExport, IsNoErrorButTheLibraryIsUnloadedAndNothingIsCalled) {
     const std::string folder = TestLibraryFolder(GetParam().library);
-    TestForm form;
+    THostWindow form;
     auto& hook = form.Make<TSysKeyboardHook>(folder);
     EXPECT_EQ(probe.attached, 1);
     EXPECT_EQ(probe.detached, 1);
@@ -146,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(SysKeyboardHook, AMissingExport,
 TEST_F(SysKeyboardHookTest, ANullRecordIsNoErrorAndKeepsTheLibraryLoadedUntilTheEnd) {
     const std::string folder = TestLibraryFolder("null_record");
     {
-        TestForm form;
+        THostWindow form;
         auto& hook = form.Make<TSysKeyboardHook>(folder);
         EXPECT_EQ(probe.getCalls, 1);
         EXPECT_EQ(probe.startCalls, 0);
@@ -163,7 +162,7 @@ TEST_F(SysKeyboardHookTest, ALibraryThatNeverHooksStillGetsItsKeysRaisedButNoAns
     const std::string folder = TestLibraryFolder("never_active");
     KeyLog log;
     {
-        TestForm form;
+        THostWindow form;
         auto& hook = form.Make<TSysKeyboardHook>(folder);
         EXPECT_EQ(probe.startCalls, 1);
         EXPECT_FALSE(hook.IsHooked());
@@ -181,12 +180,10 @@ TEST_F(SysKeyboardHookTest, ALibraryThatNeverHooksStillGetsItsKeysRaisedButNoAns
 TEST_F(SysKeyboardHookTest, StartFillsTheRecordThenStartsTheHookAndDestructionStopsIt) {
     const std::string folder = TestLibraryFolder("keeps_contract");
     {
-        TestForm form;
-        EXPECT_FALSE(form.HasWindow());
+        THostWindow form;
         auto& hook = form.Make<TSysKeyboardHook>(folder);
 
         // The hidden windows are children of the form, made with it.
-        ASSERT_TRUE(form.HasWindow());
         ASSERT_NE(hook.KeyWindow(), nullptr);
         ASSERT_NE(hook.MouseWindow(), nullptr);
         EXPECT_NE(hook.KeyWindow(), hook.MouseWindow());
@@ -217,15 +214,14 @@ TEST_F(SysKeyboardHookTest, StartFillsTheRecordThenStartsTheHookAndDestructionSt
     EXPECT_FALSE(HookLibrary::Process().Loaded());
 }
 
-TEST_F(SysKeyboardHookTest, TheFormsWindowIsMadeWhenTheComponentNeedsIt) {
-    TestForm form;
+TEST_F(SysKeyboardHookTest, TheComponentPutsTwoHiddenWindowsIntoItsForm) {
+    THostWindow form;
     form.Make<TSysKeyboardHook>(TestLibraryFolder("keeps_contract"));
-    EXPECT_TRUE(form.HasWindow());
     EXPECT_EQ(form.ChildWindows().size(), 2u);
 }
 
 TEST_F(SysKeyboardHookTest, EachKeyUpRaisesOneEventWithItsKeyCode) {
-    TestForm form;
+    THostWindow form;
     auto& hook = form.Make<TSysKeyboardHook>(TestLibraryFolder("keeps_contract"));
     KeyLog log;
     TSysKeyboardHook* sender = nullptr;
@@ -245,7 +241,7 @@ TEST_F(SysKeyboardHookTest, EachKeyUpRaisesOneEventWithItsKeyCode) {
 }
 
 TEST_F(SysKeyboardHookTest, KeyDownsAndWhateverReachesTheMouseWindowRaiseNothing) {
-    TestForm form;
+    THostWindow form;
     auto& hook = form.Make<TSysKeyboardHook>(TestLibraryFolder("keeps_contract"));
     KeyLog log;
     hook.SetOnKeyDown(log.Recorder());
@@ -258,7 +254,7 @@ TEST_F(SysKeyboardHookTest, KeyDownsAndWhateverReachesTheMouseWindowRaiseNothing
 }
 
 TEST_F(SysKeyboardHookTest, WithoutAHandlerNothingIsRaisedAndBlockKeyStaysZero) {
-    TestForm form;
+    THostWindow form;
     auto& hook = form.Make<TSysKeyboardHook>(TestLibraryFolder("keeps_contract"));
     ASSERT_FALSE(hook.OnKeyDown());
     Deliver(hook.KeyWindow(), WM_KEYUP, 'A');
@@ -266,7 +262,7 @@ TEST_F(SysKeyboardHookTest, WithoutAHandlerNothingIsRaisedAndBlockKeyStaysZero) 
 }
 
 TEST_F(SysKeyboardHookTest, BlockKeyAnswersAllowForThatKeyOnly) {
-    TestForm form;
+    THostWindow form;
     auto& hook = form.Make<TSysKeyboardHook>(TestLibraryFolder("keeps_contract"));
     const KeyboardHookRecord& record = *HookLibrary::Process().Record();
     std::vector<bool> answers{true, false, true, false, false};
@@ -282,7 +278,7 @@ TEST_F(SysKeyboardHookTest, BlockKeyAnswersAllowForThatKeyOnly) {
 }
 
 TEST_F(SysKeyboardHookTest, ShiftIsTheModifierStateThePlatformReportsWhenTheKeyIsHandled) {
-    TestForm form;
+    THostWindow form;
     auto& hook = form.Make<TSysKeyboardHook>(TestLibraryFolder("keeps_contract"));
     KeyLog log;
     hook.SetOnKeyDown(log.Recorder());
@@ -318,16 +314,15 @@ TEST_F(SysKeyboardHookTest, ShiftIsTheModifierStateThePlatformReportsWhenTheKeyI
 
 TEST_F(SysKeyboardHookTest, AnErrorInTheHandlerGoesToTheErrorBoxAndTheKeyIsStillAnswered) {
     RecordingMessageSink sink;
-    Application().SetMessageSink(&sink);
+    ScopedMessageSink recorded(sink);
     Application().SetTitle("Ostrelle");
-    TestForm form;
+    THostWindow form;
     auto& hook = form.Make<TSysKeyboardHook>(TestLibraryFolder("keeps_contract"));
     hook.SetOnKeyDown([](TSysKeyboardHook&, std::uint16_t, TShiftState, bool& allow) {
         allow = false;
         throw Exception("no keys today");
     });
     Deliver(hook.KeyWindow(), WM_KEYUP, 'A');
-    Application().SetMessageSink(nullptr);
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(sink.messages[0].text, "no keys today");
     EXPECT_EQ(sink.messages[0].caption, "Ostrelle");
@@ -335,7 +330,7 @@ TEST_F(SysKeyboardHookTest, AnErrorInTheHandlerGoesToTheErrorBoxAndTheKeyIsStill
 }
 
 TEST_F(SysKeyboardHookTest, VersionAlwaysReadsOnePointOne) {
-    TestForm form;
+    THostWindow form;
     auto& hook = form.Make<TSysKeyboardHook>(TestLibraryFolder("keeps_contract"));
     EXPECT_EQ(hook.Version(), "1.1.0.0");
     hook.SetVersion("2.0.0.0");
@@ -347,10 +342,10 @@ TEST_F(SysKeyboardHookTest, VersionAlwaysReadsOnePointOne) {
 
 TEST_F(SysKeyboardHookTest, ASecondFormsComponentFindsTheLibraryLoadedAndStartsNothing) {
     const std::string folder = TestLibraryFolder("keeps_contract");
-    TestForm formA;
+    THostWindow formA;
     auto& a = formA.Make<TSysKeyboardHook>(folder);
     {
-        TestForm formB;
+        THostWindow formB;
         auto& b = formB.Make<TSysKeyboardHook>(folder);
         EXPECT_EQ(probe.attached, 1);
         EXPECT_EQ(probe.getCalls, 1);
@@ -371,7 +366,7 @@ TEST_F(SysKeyboardHookTest, ASecondFormsComponentFindsTheLibraryLoadedAndStartsN
 
 TEST_F(SysKeyboardHookTest, StopHookStopsOnceAndStartHookStartsAgain) {
     const std::string folder = TestLibraryFolder("keeps_contract");
-    TestForm form;
+    THostWindow form;
     auto& hook = form.Make<TSysKeyboardHook>(folder);
     HWND keyWindow = hook.KeyWindow();
     hook.StopHook();

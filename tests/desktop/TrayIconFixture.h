@@ -4,11 +4,11 @@
 // that writes down what it gives the shell, and the callbacks sent to the
 // handler window as the shell sends them.
 #include "desktop/DesktopFormClasses.h"
-#include "support/KeeperIcon.h"
 #include "desktop/TrayIcon.h"
+#include "support/HostWindow.h"
+#include "support/KeeperIcon.h"
 #include "toolkit/Application.h"
 #include "toolkit/ControlClasses.h"
-#include "toolkit/Form.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -38,34 +38,21 @@ protected:
     }
 };
 
-class TTrayForm : public TForm {
-public:
-    TTrayForm() : TForm(nullptr) {}
-    template <typename T> T& Find(const std::string& name) {
-        auto* found = dynamic_cast<T*>(FindComponent(name));
-        if (!found)
-            throw std::runtime_error("no component " + name);
-        return *found;
-    }
-};
-
 class TrayIconTest : public ::testing::Test {
 protected:
     TrayIconTest() {
         KeepTrayWindowUp();
         Application().SetTitle("Ostrelle");
-        Application().SetMessageSink(&sink);
         Application().SetShowMainForm(true);
         RegisterControlClasses(classes);
         RegisterDesktopClasses(classes);
         classes.Class<TRecordingTrayIcon>("TRecordingTrayIcon", "TTrayIcon");
     }
-    ~TrayIconTest() override {
-        Application().SetMessageSink(nullptr);
-        Application().Restore();
-    }
+    ~TrayIconTest() override { Application().Restore(); }
 
-    void Load(TTrayForm& form, const std::string& text) { form.Load(classes, handlers, text, "t"); }
+    void Load(THostWindow& form, const std::string& text) {
+        form.Load(classes, handlers, text, "t");
+    }
 
     // Sends a shell callback for the icon and waits until it is handled.
     static void Callback(const TTrayIcon& icon, LPARAM event) {
@@ -81,6 +68,7 @@ protected:
     }
 
     RecordingMessageSink sink;
+    ScopedMessageSink recorded{sink};
     FormClasses classes;
     FormHandlers handlers;
 };

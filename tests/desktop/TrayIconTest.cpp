@@ -85,7 +85,7 @@ protected:
         events.clear();
     }
 
-    TTrayForm form;
+    THostWindow form;
     TRecordingTrayIcon* icon = nullptr;
     std::vector<std::string> events;
 };
@@ -487,7 +487,7 @@ TEST_F(TrayIconEvents, AStartupHandlerThatSaysNoKeepsTheFormInTheTray) {
 // Going away removes the icon, gives the owner its window procedure back and,
 // with the last icon, the handler window.
 TEST_F(TrayIconEvents, DestructionRemovesTheIconAndUndoesEverything) {
-    auto owner = std::make_unique<TTrayForm>();
+    auto owner = std::make_unique<THostWindow>();
     Load(*owner, kTrayForm);
     auto& doomed = owner->Find<TRecordingTrayIcon>("TrayIcon");
     int raised = 0;

@@ -1,26 +1,49 @@
 #pragma once
 
-#include "toolkit/Control.h"
+#include "toolkit/Form.h"
 
-// A top-level window to hold controls, as a form holds them. A hidden one
-// serves tests that need no screen: a window that was on screen takes Wine
-// two seconds to go when no window manager runs.
-class THostWindow : public TControl {
+#include <stdexcept>
+#include <string>
+#include <vector>
+#include <windows.h>
+
+// The tests' form: a real TForm that holds controls, owns components, reads
+// form descriptions and finds what it read by name. Like every form, the
+// first one made in a test process becomes the application's main form.
+//
+//   THostWindow form;                 a form as the toolkit makes one, hidden
+//   THostWindow host{kHidden, r};     a host for controls: its client area
+//   THostWindow host{kOnScreen, r};   is r's size, its window at r's corner
+//
+// A host stays hidden unless a test needs the screen (the pointer read over
+// it): a window that was on screen takes Wine two seconds to go when no
+// window manager runs.
+class THostWindow : public TForm {
 public:
     enum Shown { kHidden, kOnScreen };
 
+    THostWindow() : TForm(nullptr) {}
     explicit THostWindow(Shown shown, TRect bounds = TRect::FromBounds(40, 40, 800, 400))
-        : TControl(nullptr), shown_(shown) {
+        : TForm(nullptr) {
         SetBounds(bounds.left, bounds.top, bounds.Width(), bounds.Height());
-        Handle();
-    }
-    ~THostWindow() override { DestroyComponents(); }
-
-protected:
-    void CreateParams(TCreateParams& params) override {
-        params.style = WS_POPUP | WS_CLIPCHILDREN | (shown_ == kOnScreen ? WS_VISIBLE : 0);
+        SetClientSize(bounds.Width(), bounds.Height());
+        if (shown == kOnScreen)
+            Show();
     }
 
-private:
-    Shown shown_;
+    template <typename T> T& Find(const std::string& name) {
+        auto* found = dynamic_cast<T*>(FindComponent(name));
+        if (!found)
+            throw std::runtime_error("no component " + name);
+        return *found;
+    }
+
+    // The window's direct children, in z-order.
+    std::vector<HWND> ChildWindows() {
+        std::vector<HWND> children;
+        for (HWND child = GetWindow(Handle(), GW_CHILD); child;
+             child = GetWindow(child, GW_HWNDNEXT))
+            children.push_back(child);
+        return children;
+    }
 };

@@ -1,5 +1,6 @@
 #include "toolkit/Control.h"
 
+#include "support/HostWindow.h"
 #include "toolkit/Application.h"
 #include "toolkit/ControlClasses.h"
 #include "toolkit/Exception.h"
@@ -9,19 +10,7 @@
 
 namespace {
 
-// A plain top-level window to hold controls under test.
-class TTestWindow : public TControl {
-public:
-    explicit TTestWindow(TComponent* owner = nullptr) : TControl(owner) {
-        SetBounds(100, 100, 400, 300);
-        Handle();
-    }
-
-protected:
-    void CreateParams(TCreateParams& params) override {
-        params.style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-    }
-};
+const TRect kFormBounds = TRect::FromBounds(100, 100, 400, 300);
 
 // A toolkit-painted child that counts its paints and can fail on demand.
 class TPaintProbe : public TControl {
@@ -60,11 +49,7 @@ protected:
 
 class ControlTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        Application().SetTitle("Ostrelle");
-        Application().SetMessageSink(&sink);
-    }
-    void TearDown() override { Application().SetMessageSink(nullptr); }
+    void SetUp() override { Application().SetTitle("Ostrelle"); }
 
     static TRect WindowRectIn(HWND child) {
         RECT r;
@@ -74,12 +59,13 @@ protected:
     }
 
     RecordingMessageSink sink;
+    ScopedMessageSink recorded{sink};
 };
 
 } // namespace
 
 TEST_F(ControlTest, ChildWindowsAreMadeWhenTheirParentHasAWindow) {
-    TTestWindow form;
+    THostWindow form{THostWindow::kHidden, kFormBounds};
     TControl orphan(nullptr);
     EXPECT_EQ(orphan.Handle(), nullptr); // a child window needs a parent first
 
@@ -98,7 +84,7 @@ TEST_F(ControlTest, ChildWindowsAreMadeWhenTheirParentHasAWindow) {
 }
 
 TEST_F(ControlTest, AlignedChildrenFollowTheParentsClientArea) {
-    TTestWindow form;
+    THostWindow form{THostWindow::kHidden, kFormBounds};
     TControl& left = form.Make<TPaintProbe>();
     TControl& rest = form.Make<TPaintProbe>();
     left.SetParent(&form);
@@ -125,7 +111,7 @@ TEST_F(ControlTest, AlignedChildrenFollowTheParentsClientArea) {
 }
 
 TEST_F(ControlTest, MouseMessagesBecomeMouseEventsWithButtonShiftAndPosition) {
-    TTestWindow form;
+    THostWindow form{THostWindow::kHidden, kFormBounds};
     TPaintProbe& probe = form.Make<TPaintProbe>();
     probe.SetParent(&form);
     std::vector<std::string> seen;
@@ -165,7 +151,7 @@ TEST_F(ControlTest, MouseMessagesBecomeMouseEventsWithButtonShiftAndPosition) {
 }
 
 TEST_F(ControlTest, TheWheelEventSaysWhetherItHandledTheWheel) {
-    TTestWindow form;
+    THostWindow form{THostWindow::kHidden, kFormBounds};
     TPaintProbe& probe = form.Make<TPaintProbe>();
     probe.SetParent(&form);
     int parentWheels = 0;
@@ -184,7 +170,7 @@ TEST_F(ControlTest, TheWheelEventSaysWhetherItHandledTheWheel) {
 }
 
 TEST_F(ControlTest, AnErrorInAnEventGoesToTheErrorBoxAndTheControlGoesOn) {
-    TTestWindow form;
+    THostWindow form{THostWindow::kHidden, kFormBounds};
     TPaintProbe& probe = form.Make<TPaintProbe>();
     probe.SetParent(&form);
     int calls = 0;
@@ -202,7 +188,7 @@ TEST_F(ControlTest, AnErrorInAnEventGoesToTheErrorBoxAndTheControlGoesOn) {
 }
 
 TEST_F(ControlTest, InvalidateOnlyAsksForAPaint) {
-    TTestWindow form;
+    THostWindow form{THostWindow::kHidden, kFormBounds};
     TPaintProbe& probe = form.Make<TPaintProbe>();
     probe.SetParent(&form);
     ShowWindow(form.Handle(), SW_SHOWNOACTIVATE);
@@ -218,7 +204,7 @@ TEST_F(ControlTest, InvalidateOnlyAsksForAPaint) {
 }
 
 TEST_F(ControlTest, AFailedPaintIsReportedOnceAndDoesNotComeBack) {
-    TTestWindow form;
+    THostWindow form{THostWindow::kHidden, kFormBounds};
     TPaintProbe& probe = form.Make<TPaintProbe>();
     probe.SetParent(&form);
     ShowWindow(form.Handle(), SW_SHOWNOACTIVATE);
@@ -232,7 +218,7 @@ TEST_F(ControlTest, AFailedPaintIsReportedOnceAndDoesNotComeBack) {
 }
 
 TEST_F(ControlTest, NativeControlsAreSubclassedAndGetTheirNotifications) {
-    TTestWindow form;
+    THostWindow form{THostWindow::kHidden, kFormBounds};
     TNativeProbe& button = form.Make<TNativeProbe>();
     button.SetCaption("Close");
     button.SetParent(&form);
@@ -257,7 +243,7 @@ TEST_F(ControlTest, NativeControlsAreSubclassedAndGetTheirNotifications) {
 }
 
 TEST_F(ControlTest, TheCursorShowsOverTheClientArea) {
-    TTestWindow form;
+    THostWindow form{THostWindow::kHidden, kFormBounds};
     TPaintProbe& probe = form.Make<TPaintProbe>();
     probe.SetParent(&form);
     probe.SetCursor(crHandPoint);
@@ -271,7 +257,7 @@ TEST_F(ControlTest, TheCursorShowsOverTheClientArea) {
 }
 
 TEST_F(ControlTest, ChildrenFollowTheParentsFontUntilTheyGetTheirOwn) {
-    TTestWindow form;
+    THostWindow form{THostWindow::kHidden, kFormBounds};
     TNativeProbe& follower = form.Make<TNativeProbe>();
     TNativeProbe& own = form.Make<TNativeProbe>();
     follower.SetParent(&form);
@@ -294,7 +280,7 @@ TEST_F(ControlTest, ChildrenFollowTheParentsFontUntilTheyGetTheirOwn) {
 
 TEST_F(ControlTest, DestroyingEitherSideFirstLeavesNoDanglingWindow) {
     {
-        TTestWindow form;
+        THostWindow form{THostWindow::kHidden, kFormBounds};
         auto child = std::make_unique<TPaintProbe>(nullptr);
         child->SetParent(&form);
         HWND hwnd = child->Handle();
@@ -305,7 +291,7 @@ TEST_F(ControlTest, DestroyingEitherSideFirstLeavesNoDanglingWindow) {
     TPaintProbe child(nullptr);
     HWND hwnd = nullptr;
     {
-        TTestWindow form;
+        THostWindow form{THostWindow::kHidden, kFormBounds};
         child.SetParent(&form);
         hwnd = child.Handle();
     }
@@ -317,14 +303,13 @@ TEST_F(ControlTest, DestroyingEitherSideFirstLeavesNoDanglingWindow) {
 TEST_F(ControlTest, FormDescriptionsPlaceControlsInTheirParents) {
     FormClasses classes;
     RegisterControlClasses(classes);
-    classes.Abstract<TTestWindow>("TTestWindow", "TControl");
     classes.Class<TPaintProbe>("TPaintProbe", "TControl");
     FormHandlers handlers;
     int moves = 0;
     handlers.Add<void(TComponent&, TShiftState, int, int)>(
         "PanelMouseMove", [&](TComponent&, TShiftState, int, int) { ++moves; });
-    TTestWindow form;
-    LoadForm(form, classes, handlers, R"(object Form: TTestWindow
+    THostWindow form{THostWindow::kHidden, kFormBounds};
+    LoadForm(form, classes, handlers, R"(object Form: TForm
   Font.Name = 'Tahoma'
   Font.Style = [fsBold]
   object Side: TPaintProbe

@@ -1,5 +1,6 @@
 #include "toolkit/FormLoader.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -37,9 +38,14 @@ public:
     TNotifyEvent onClick;
     TProbeEvent onProbe;
     std::vector<TProbe*> nested;
+    std::string failAtEnd; // the error its end-of-loading step raises
 
 protected:
-    void Loaded() override { Log("loaded, Count=" + std::to_string(count_)); }
+    void Loaded() override {
+        Log("loaded, Count=" + std::to_string(count_));
+        if (!failAtEnd.empty())
+            throw Exception(failAtEnd);
+    }
 
 private:
     void Log(const std::string& what) {
@@ -69,6 +75,7 @@ FormClasses TestClasses() {
                   [](TProbe& p, const FormValue& v) { p.AxisTitle().caption = v.AsString(); })
         .Property("Axis.Title.Color",
                   [](TProbe& p, const FormValue& v) { p.AxisTitle().color = v.AsColor(); })
+        .Property("FailAtEnd", [](TProbe& p, const FormValue& v) { p.failAtEnd = v.AsString(); })
         .Property("Fussy",
                   [](TProbe&, const FormValue& v) {
                       if (v.AsInt() < 0)
@@ -230,6 +237,62 @@ TEST(FormLoader, ComponentsMadeBeforeAnErrorStayWithTheForm) {
     ASSERT_EQ(form.root.Components().size(), 2u);
     EXPECT_EQ(form.Probe("A").Count(), 4);
     EXPECT_EQ(form.root.log.back(), "B: loaded, Count=0");
+}
+
+// An end-of-loading step that fails stops none of the others; the first
+// failure is reported once every component has left the loading state. An
+// error of the description itself comes before any of them.
+TEST(FormLoader, ReportsTheFirstFailedEndOfLoadingAfterAllComponentsFinished) {
+    struct Case {
+        const char* name;
+        std::string text;
+        std::string error;
+    } cases[] = {
+        {"two fail", R"(object R: TTestRoot
+  object A: TProbe
+    FailAtEnd = 'A cannot start'
+  end
+  object B: TProbe
+    Count = 2
+  end
+  object C: TProbe
+    FailAtEnd = 'C cannot start'
+  end
+end)",
+         "A cannot start"},
+        {"the description fails too", R"(object R: TTestRoot
+  object A: TProbe
+    FailAtEnd = 'A cannot start'
+  end
+  object B: TProbe
+    Fussy = -1
+  end
+end)",
+         "t(6:13): Fussy: must not be negative"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Loaded form;
+        std::string error = "no error";
+        try {
+            form.Load(c.text);
+        } catch (const Exception& e) {
+            error = e.Message();
+        }
+        EXPECT_EQ(error, c.error);
+        for (TComponent* component : form.root.Components())
+            EXPECT_FALSE(component->Loading()) << component->Name();
+        EXPECT_FALSE(form.root.Loading());
+        // Every end-of-loading step ran, the failed ones too.
+        for (TComponent* component : form.root.Components()) {
+            const std::string loaded = component->Name() + ": loaded, ";
+            EXPECT_EQ(
+                std::count_if(form.root.log.begin(), form.root.log.end(),
+                              [&](const std::string& line) { return line.rfind(loaded, 0) == 0; }),
+                1)
+                << component->Name();
+        }
+    }
 }
 
 TEST(FormLoader, ReadsFormDescriptionsFromTheExecutablesResources) {

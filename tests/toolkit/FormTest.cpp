@@ -10,11 +10,11 @@
 TEST_F(UiTest, AFormIsBuiltFromItsDescriptionThenCreated) {
     std::vector<std::string> seen;
     handlers.Add<void(TComponent&)>("FormCreate", [&](TComponent& sender) {
-        auto& form = dynamic_cast<TTestForm&>(sender);
+        auto& form = dynamic_cast<THostWindow&>(sender);
         TButton& close = form.Find<TButton>("btnClose");
         seen.push_back("create " + close.Caption() + (close.Loading() ? " loading" : ""));
     });
-    TTestForm form;
+    THostWindow form;
     EXPECT_EQ(Application().MainForm(), &form); // the first form
     Load(form, R"(object frmAbout: TfrmAbout
   Caption = 'About program'
@@ -55,7 +55,7 @@ end)");
 TEST_F(UiTest, AnErrorInOnCreateIsShownAndTheFormStaysUsable) {
     handlers.Add<void(TComponent&)>(
         "FormCreate", [](TComponent&) { throw Exception("'x' is not a valid date"); });
-    TTestForm form;
+    THostWindow form;
     Load(form, "object f: TForm\n  Caption = 'T'\n  OnCreate = FormCreate\nend");
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(sink.messages[0].text, "'x' is not a valid date");
@@ -71,7 +71,7 @@ TEST_F(UiTest, KeyPreviewShowsTheFormKeysBeforeItsControls) {
             if (key == VK_ESCAPE)
                 key = 0;
         });
-    TTestForm form;
+    THostWindow form;
     Load(form, "object f: TForm\n  KeyPreview = True\n  OnKeyDown = FormKeyDown\n"
                "  object b: TButton\n  end\nend");
     HWND button = form.Find<TButton>("b").Handle();
@@ -86,8 +86,8 @@ TEST_F(UiTest, KeyPreviewShowsTheFormKeysBeforeItsControls) {
 }
 
 TEST_F(UiTest, CloseAsksOnCloseQueryAndAnotherFormHides) {
-    TTestForm main;
-    TTestForm other;
+    THostWindow main;
+    THostWindow other;
     ASSERT_EQ(Application().MainForm(), &main);
     int asked = 0;
     bool allow = false;
@@ -156,8 +156,8 @@ TEST_F(UiTest, AFormsHandlersAreNeverCalledOnceItsDestructionHasBegun) {
 }
 
 TEST_F(UiTest, ShowModalRunsUntilTheFormClosesWithTheRestDisabled) {
-    TTestForm main;
-    TTestForm dialog;
+    THostWindow main;
+    THostWindow dialog;
     main.Show();
     bool mainEnabledDuring = true;
     dialog.SetOnCloseQuery(
@@ -174,7 +174,7 @@ TEST_F(UiTest, ShowModalRunsUntilTheFormClosesWithTheRestDisabled) {
 }
 
 TEST_F(UiTest, WindowStateFollowsTheWindow) {
-    TTestForm form;
+    THostWindow form;
     form.SetWindowState(wsMaximized);
     EXPECT_EQ(form.WindowState(), wsMaximized);
     EXPECT_FALSE(IsWindowVisible(form.Handle())); // applied when shown
@@ -213,7 +213,7 @@ LRESULT CALLBACK RecordShowing(int code, WPARAM wParam, LPARAM lParam) {
 // Maximised at its first showing, the window comes on view maximised, never
 // normal for a moment first.
 TEST_F(UiTest, AStateSetWhileHiddenIsTheShowingItself) {
-    TTestForm form;
+    THostWindow form;
     form.SetWindowState(wsMaximized);
     watchedForm = form.Handle();
     zoomedWhenShown.clear();
@@ -226,7 +226,7 @@ TEST_F(UiTest, AStateSetWhileHiddenIsTheShowingItself) {
 }
 
 TEST_F(UiTest, TheMainFormsMinimiseButtonMinimisesTheApplication) {
-    TTestForm form;
+    THostWindow form;
     std::vector<WPARAM> sizes;
     auto hook = Application().HookMainWindow([&](TMessage& m) {
         if (m.Msg == WM_SIZE)
@@ -266,8 +266,64 @@ TEST_F(UiTest, HooksSeeTheApplicationWindowsMessagesFirst) {
     EXPECT_EQ(order, (std::vector<std::string>{"first", "second", "first"}));
 }
 
+namespace {
+// A form class with message handling of its own, which the form's hooks
+// still come before.
+class TListeningForm : public THostWindow {
+public:
+    std::vector<std::string>* order = nullptr;
+
+protected:
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override {
+        if (msg == WM_USER + 7)
+            order->push_back("form");
+        return THostWindow::WndProc(msg, wParam, lParam);
+    }
+};
+} // namespace
+
+TEST_F(UiTest, AFormsHooksSeeItsMessagesBeforeTheFormDoes) {
+    std::vector<std::string> order;
+    TListeningForm form;
+    form.order = &order;
+    auto first = form.HookWindow([&](TMessage& m) {
+        if (m.Msg == WM_USER + 7)
+            order.push_back("first");
+        return false;
+    });
+    auto second = form.HookWindow([&](TMessage& m) {
+        if (m.Msg != WM_USER + 7)
+            return false;
+        order.push_back("second");
+        m.Result = 42;
+        return m.WParam == 1; // handles only this one
+    });
+    EXPECT_EQ(SendMessageW(form.Handle(), WM_USER + 7, 0, 0), 0);
+    EXPECT_EQ(order, (std::vector<std::string>{"first", "second", "form"}));
+    order.clear();
+    EXPECT_EQ(SendMessageW(form.Handle(), WM_USER + 7, 1, 0), 42);
+    EXPECT_EQ(order, (std::vector<std::string>{"first", "second"}));
+    order.clear();
+    form.UnhookWindow(first);
+    form.UnhookWindow(second);
+    EXPECT_EQ(SendMessageW(form.Handle(), WM_USER + 7, 1, 0), 0);
+    EXPECT_EQ(order, std::vector<std::string>{"form"});
+
+    // A hook's error is shown, and the message gets its default handling.
+    form.HookWindow([](TMessage& m) -> bool {
+        if (m.Msg == WM_USER + 7)
+            throw Exception("hook failed");
+        return false;
+    });
+    order.clear();
+    EXPECT_EQ(SendMessageW(form.Handle(), WM_USER + 7, 0, 0), 0);
+    EXPECT_TRUE(order.empty());
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0].text, "hook failed");
+}
+
 TEST_F(UiTest, HintsAreTheApplicationsTooltipWithTheControlsText) {
-    TTestForm form;
+    THostWindow form;
     Load(form, "object f: TForm\n  object s: TStaticText\n    Hint = 'Hours'\n"
                "    ShowHint = True\n  end\nend");
     Application().SetHintHidePause(10000);

@@ -11,12 +11,9 @@
 namespace {
 class MessageWindowTest : public ::testing::Test {
 protected:
-    MessageWindowTest() {
-        Application().SetTitle("Ostrelle");
-        Application().SetMessageSink(&sink);
-    }
-    ~MessageWindowTest() override { Application().SetMessageSink(nullptr); }
+    MessageWindowTest() { Application().SetTitle("Ostrelle"); }
     RecordingMessageSink sink;
+    ScopedMessageSink recorded{sink};
 };
 } // namespace
 

@@ -80,7 +80,7 @@ protected:
         menu = &form.Find<TPopupMenu>("PopupMenu");
     }
 
-    TTestForm form;
+    THostWindow form;
     TPopupMenu* menu = nullptr;
     std::vector<std::string> events;
 };

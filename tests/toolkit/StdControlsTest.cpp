@@ -15,7 +15,7 @@ RECT RectInParent(HWND hwnd) {
 TEST_F(UiTest, ButtonsAndLabelsAreNativeWindowsThatReportClicks) {
     std::vector<std::string> clicks;
     handlers.Add<void(TComponent&)>("Clicked", [&](TComponent& s) { clicks.push_back(s.Name()); });
-    TTestForm form;
+    THostWindow form;
     Load(form, R"(object f: TForm
   ClientWidth = 421
   ClientHeight = 290
@@ -74,7 +74,7 @@ end)");
 }
 
 TEST_F(UiTest, AMissingGlyphIsAnErrorAtItsPlace) {
-    TTestForm form;
+    THostWindow form;
     try {
         Load(form, "object f: TForm\n  object b: TSpeedButton\n    Glyph = 'NOPE'\n  end\nend");
         ADD_FAILURE() << "no error";
@@ -84,7 +84,7 @@ TEST_F(UiTest, AMissingGlyphIsAnErrorAtItsPlace) {
 }
 
 TEST_F(UiTest, StaticTextStaysAtTheBottomCentreOfItsParent) {
-    TTestForm form;
+    THostWindow form;
     Load(form, R"(object f: TForm
   ClientWidth = 600
   ClientHeight = 400
@@ -147,7 +147,7 @@ end)");
 }
 
 TEST_F(UiTest, TheSplitterResizesTheControlBesideIt) {
-    TTestForm form;
+    THostWindow form;
     Load(form, R"(object f: TForm
   ClientWidth = 740
   ClientHeight = 330
@@ -185,7 +185,7 @@ end)");
 }
 
 TEST_F(UiTest, AnImageShowsItsBitmap) {
-    TTestForm form;
+    THostWindow form;
     Load(form, "object f: TForm\n  object Image: TImage\n    AutoSize = True\n  end\nend");
     auto& image = form.Find<TImage>("Image");
     image.SetBitmap(GdiObject(CreateBitmap(421, 290, 1, 32, nullptr)));

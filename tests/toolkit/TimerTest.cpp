@@ -47,7 +47,7 @@ TEST(TTimer, RestartCountsThePeriodFromNow) {
 
 TEST(TTimer, AnErrorInTheEventGoesToTheErrorBoxAndTheTimerGoesOn) {
     RecordingMessageSink sink;
-    Application().SetMessageSink(&sink);
+    ScopedMessageSink recorded(sink);
     Application().SetTitle("Ostrelle");
     TTimer timer;
     timer.SetInterval(10);
@@ -57,7 +57,6 @@ TEST(TTimer, AnErrorInTheEventGoesToTheErrorBoxAndTheTimerGoesOn) {
         throw Exception("boom");
     });
     EXPECT_TRUE(PumpUntil([&] { return ticks >= 2; }));
-    Application().SetMessageSink(nullptr);
     ASSERT_GE(sink.messages.size(), 2u);
     EXPECT_EQ(sink.messages[0].text, "boom");
     EXPECT_EQ(sink.messages[0].caption, "Ostrelle");

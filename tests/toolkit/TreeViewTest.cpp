@@ -62,7 +62,7 @@ protected:
         tree = &form.Find<TTreeView>("TreeView");
     }
 
-    TTestForm form;
+    THostWindow form;
     TTreeView* tree = nullptr;
     std::vector<std::string> changes;
     int moves = 0;
