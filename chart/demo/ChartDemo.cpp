@@ -1,41 +1,18 @@
 // chartdemo: the day chart and the month chart of the main window, side by
 // side, with made-up activity, to look at and try by hand. Left drag towards
-// the lower right zooms, any other drag undoes; right drag pans (the day
-// chart within the day); the wheel scrolls the vertical axis; numeric-pad
+// the lower right zooms, any other drag undoes; right drag pans; the wheel
+// scrolls the vertical axis; numeric-pad
 // plus, minus and multiply zoom in, out and undo the day chart. The title
 // bar shows the point under the pointer, as the program's readout will.
 #include "DemoCharts.h"
 
 #include "toolkit/Application.h"
+#include "toolkit/Form.h"
 
 #include <cmath>
 #include <cstdio>
 
 namespace {
-
-class TDemoWindow : public TControl {
-public:
-    TDemoWindow() : TControl(nullptr) {
-        SetCaption("Tallyvane chart demo");
-        SetBounds(0, 0, 1280, 410);
-        Handle();
-    }
-    ~TDemoWindow() override { DestroyComponents(); }
-
-    std::function<void(WPARAM key)> onKey;
-
-protected:
-    void CreateParams(TCreateParams& params) override {
-        params.style = WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN;
-    }
-    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override {
-        if (msg == WM_KEYDOWN && onKey)
-            onKey(wParam);
-        if (msg == WM_DESTROY)
-            PostQuitMessage(0);
-        return TControl::WndProc(msg, wParam, lParam);
-    }
-};
 
 std::string Readout(TChart& chart, bool minutes) {
     std::string text;
@@ -58,9 +35,15 @@ std::string Readout(TChart& chart, bool minutes) {
 
 } // namespace
 
+// The demo window is the application's main form: closing it ends the run.
+// Everything runs in the application's loop, so an error anywhere is shown
+// in its error box and the demo goes on.
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Application().SetTitle("Tallyvane chart demo");
-    TDemoWindow window;
+    TForm window(nullptr);
+    window.SetCaption("Tallyvane chart demo");
+    window.SetClientSize(1260, 360);
+    window.SetKeyPreview(true);
     TChartDemoForm form;
     DemoCharts charts{};
     Application().Dispatch([&] {
@@ -82,21 +65,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         [&](TComponent&, TShiftState, int, int) { showReadout(*charts.day.chart, true); });
     charts.month.chart->SetOnMouseMove(
         [&](TComponent&, TShiftState, int, int) { showReadout(*charts.month.chart, false); });
-    window.onKey = [&](WPARAM key) {
-        Application().Dispatch([&] {
-            if (key == VK_ADD)
-                charts.day.chart->ZoomByPercent(115);
-            else if (key == VK_SUBTRACT)
-                charts.day.chart->ZoomByPercent(85);
-            else if (key == VK_MULTIPLY)
-                charts.day.chart->ZoomUndo();
-        });
-    };
-
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
+    window.SetOnKeyDown([&](TComponent&, WORD& key, TShiftState) {
+        if (key == VK_ADD)
+            charts.day.chart->ZoomByPercent(115);
+        else if (key == VK_SUBTRACT)
+            charts.day.chart->ZoomByPercent(85);
+        else if (key == VK_MULTIPLY)
+            charts.day.chart->ZoomUndo();
+    });
+    Application().Run();
     return 0;
 }
