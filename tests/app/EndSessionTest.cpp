@@ -39,9 +39,7 @@ TEST_F(MainTrayTest, TheSessionEndsWithTheDayAndTheSettingsSaved) {
 TEST_F(MainTrayTest, AFailedSaveAtTheEndOfTheSessionShowsNoBox) {
     auto form = Start();
     form->Log().StoreMinute(601, 5, 2);
-    FileHandle held(CreateFileW(Widen(history + "26-12-08.dat").c_str(),
-                                GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0,
-                                nullptr));
+    FileHandle held = Hold(history + "26-12-08.dat");
     ASSERT_TRUE(held);
     SendMessageW(form->Handle(), WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP);
     EXPECT_TRUE(messages.messages.empty());

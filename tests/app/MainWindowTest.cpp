@@ -366,9 +366,7 @@ TEST_F(MainWindowTest, AQuitWhoseDayCannotBeSavedKeepsTheWindowAndTriesAgain) {
     auto form = Start();
     form->Log().StoreMinute(601, 5, 2);
     {
-        FileHandle held(CreateFileW(Widen(history + "26-12-08.dat").c_str(),
-                                    GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0,
-                                    nullptr));
+        FileHandle held = Hold(history + "26-12-08.dat");
         ASSERT_TRUE(held);
         EXPECT_FALSE(ConfirmedClose(*form));
         ASSERT_EQ(messages.messages.size(), 1u);
