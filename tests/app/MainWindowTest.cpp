@@ -323,6 +323,30 @@ TEST_F(MainWindowTest, AMaximisedWindowKeepsATreeWiderThanTheDesignedWindow) {
     EXPECT_EQ(form->TreeView().Width(), 700); // the designed 740 less the room kept
 }
 
+// Started into the tray (autostart) and never shown, a maximised window is
+// only as wide as designed; what it writes back at a quit or at the end of
+// the session is the tree width it read.
+TEST_F(MainWindowTest, AMaximisedWindowNeverShownWritesBackTheTreeWidthItRead) {
+    struct Case {
+        const char* name;
+        std::function<void(TfrmMain&)> exit;
+    } cases[] = {
+        {"quit", [](TfrmMain& form) { ASSERT_TRUE(ConfirmedClose(form)); }},
+        {"end of session", [](TfrmMain& form) { form.FormEndSession(form); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteFile(options, "[PosSize]\r\nWindowState=2\r\nTreeWidth=900\r\n");
+        user.Write(kRunKey, kRunValue, "\"C:\\Tallyvane\\Tallyvane.exe\"");
+        auto form = Start();
+        ASSERT_FALSE(Application().ShowMainForm());
+        c.exit(*form);
+        TIniFile ini(options);
+        EXPECT_EQ(ini.ReadInteger("PosSize", "WindowState", -1), 2);
+        EXPECT_EQ(ini.ReadInteger("PosSize", "TreeWidth", -1), 900);
+    }
+}
+
 namespace {
 // Runs `look` once from inside the next modal loop (a thread timer fires
 // there), for tests of what a modal dialog shows while it is up.
