@@ -23,7 +23,7 @@ int RunTallyvane(const std::string& programFolder) {
         // hook, puts up the tray icon and writes today's file as it is made.
         FolderInstance instance(programFolder);
         if (!instance.First()) {
-            (void)instance.ShowFirst();
+            instance.ShowFirst();
             return;
         }
         SystemClock clock;
@@ -32,6 +32,7 @@ int RunTallyvane(const std::string& programFolder) {
         frmMain.SetAboutDialog(&frmAbout);
         instance.OnShowRequest([&] { frmMain.pShowStatClick(frmMain); });
         Application().Run();
-        instance.OnShowRequest(nullptr); // the window goes first
+        // The window goes before the instance: no later request may reach it.
+        instance.OnShowRequest(nullptr);
     });
 }
