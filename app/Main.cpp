@@ -193,7 +193,9 @@ WindowOptions TfrmMain::CurrentOptions() {
         options.state =
             WindowOnScreen() ? WindowOptions::State::Normal : WindowOptions::State::Hidden;
     options.bounds = TRect::FromBounds(Left(), Top(), Width(), Height());
-    options.treeWidth = parts_->tree.Width();
+    // A maximised window never shown keeps the tree width it was given:
+    // until it is shown it is only as wide as designed.
+    options.treeWidth = pendingTreeWidth_.value_or(parts_->tree.Width());
     return options;
 }
 

@@ -5,7 +5,9 @@
 
 // Runs Tallyvane from its folder: the application titled "Ostrelle", the main
 // window and the About dialog, and the message loop until a confirmed quit.
-// Returns the program's exit code (see RunProgram).
+// Returns the program's exit code (see RunProgram). Where a copy of the
+// same folder runs already, that copy shows its window instead, and this
+// start ends at once with 0, having read and written nothing.
 int RunTallyvane(const std::string& programFolder);
 
 // Runs a program under the application's title. An error that escapes it

@@ -66,8 +66,11 @@ void DayView::ShowPastDay(const std::string& label) {
     // when the file cannot be read or breaks off; it is written once, when
     // the reading is over.
     PendingCaption caption(parts_.caption);
+    const std::string path = DayFileOfLabel(dayLog_.HistoryDir(), label);
+    // A folder of the day file's name is listed in the tree like a file,
+    // but holds no day: it is as missing as a file deleted.
     const std::optional<std::string> bytes =
-        ReadFileIfPresent(DayFileOfLabel(dayLog_.HistoryDir(), label));
+        FileExists(path) ? ReadFileIfPresent(path) : std::nullopt;
     if (!bytes) {
         // Deleted or moved away since start-up: the day store stands in
         // while the tree keeps the day selected.

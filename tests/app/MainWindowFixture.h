@@ -1,7 +1,7 @@
 #pragma once
 
 // The main window in a program folder of its own, on a set clock (8 December
-// 2026, 10:00:30), with message boxes recorded. Whatever the window changes
+// 2026, 10:00:30), with message boxes recorded and Run keys of its own. Whatever the window changes
 // of the application (the hint pause, a minimised application window) is put
 // back after each test.
 #include "app/Main.h"
@@ -12,6 +12,7 @@
 #include "recording/ActivityRecorder.h"
 #include "recording/DayLog.h"
 #include "support/KeeperIcon.h"
+#include "support/RegistryRoot.h"
 #include "support/TempFolder.h"
 #include "toolkit/Application.h"
 #include "toolkit/Files.h"
@@ -39,7 +40,9 @@ protected:
         Application().SetHintHidePause(hintPauseBefore);
     }
 
-    std::unique_ptr<TfrmMain> Start() { return std::make_unique<TfrmMain>(clock, root.Path()); }
+    std::unique_ptr<TfrmMain> Start() {
+        return std::make_unique<TfrmMain>(clock, root.Path(), Autostart(machine.Get(), user.Get()));
+    }
 
     // The close request with the quit flag set, as Close, Ctrl+Q and Alt+F4
     // make it (without ending the test's own message loop).
@@ -78,6 +81,10 @@ protected:
     std::string history = root / "history\\";
     std::string options = root / "options.ini";
     FixedClock clock{LocalTime{{2026, 12, 8}, 10, 0, 30, 0}};
+    // Where the window looks for the autostart value and writes it, in
+    // place of the machine-wide and the user's Run keys.
+    RegistryRoot machine{"machine"};
+    RegistryRoot user{"user"};
     RecordingMessageSink messages;
     ScopedMessageSink recorded{messages};
     const int hintPauseBefore = Application().HintHidePause();

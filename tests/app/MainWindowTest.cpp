@@ -10,12 +10,12 @@
 #include "support/PumpMessages.h"
 #include "support/TextLines.h"
 #include "toolkit/IniFile.h"
-#include "toolkit/Registry.h"
 
 #include <gmock/gmock.h>
 
 #include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 
 using ::testing::ElementsAre;
 using ::testing::StartsWith;
@@ -147,15 +147,28 @@ TEST_F(MainWindowTest, AWindowStoredOffEveryScreenOpensOnTheScreen) {
     EXPECT_LE(form->Left() + form->Width(), work.right);
 }
 
+// The value may be in the machine-wide key or the user's, quoted or not
+// (earlier versions wrote the path without quotes).
 TEST_F(MainWindowTest, TheAutostartValueKeepsTheWindowInTheTray) {
-    TRegistry registry;
-    registry.SetRootKey(HKEY_LOCAL_MACHINE);
-    ASSERT_TRUE(registry.OpenKey(kRunKey, true));
-    registry.WriteString(kRunValue, "C:\\Tallyvane.exe");
-    auto form = Start();
-    registry.DeleteValue(kRunValue);
-    EXPECT_TRUE(form->MenuItem("pAutoStart").Checked());
-    EXPECT_FALSE(Application().ShowMainForm());
+    struct Case {
+        bool inMachineKey;
+        std::string data;
+    } cases[] = {
+        {true, "C:\\Program Files\\Tallyvane\\Tallyvane.exe"},
+        {true, "\"C:\\Program Files\\Tallyvane\\Tallyvane.exe\""},
+        {false, "C:\\Tallyvane\\Tallyvane.exe"},
+        {false, "\"C:\\Tallyvane\\Tallyvane.exe\""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.data);
+        RegistryRoot machineRoot("machine-case"), userRoot("user-case");
+        (c.inMachineKey ? machineRoot : userRoot).Write(kRunKey, kRunValue, c.data);
+        WriteFile(options, "[PosSize]\r\nWindowState=2\r\n");
+        Application().SetShowMainForm(true);
+        TfrmMain form(clock, root.Path(), Autostart(machineRoot.Get(), userRoot.Get()));
+        EXPECT_TRUE(form.MenuItem("pAutoStart").Checked());
+        EXPECT_FALSE(Application().ShowMainForm());
+    }
 }
 
 TEST_F(MainWindowTest, AStrayFileIsReportedAndEveryDayStillListed) {
@@ -226,21 +239,42 @@ TEST_F(MainWindowTest, AKeyStrokeOnTheDesktopReachesTheMinuteRecord) {
     EXPECT_EQ(ReadTextLines(history + "26-12-08.dat")[601], "1:0:0");
 }
 
-TEST_F(MainWindowTest, TheAutostartCommandRegistersTheProgram) {
-    auto form = Start();
-    form->pAutoStartClick(*form);
-    TRegistry registry(KEY_READ);
-    registry.SetRootKey(HKEY_LOCAL_MACHINE);
-    ASSERT_TRUE(registry.OpenKey(kRunKey, false));
-    EXPECT_EQ(registry.ReadString(kRunValue), ExecutablePath());
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "Program successfully added to startup");
-    EXPECT_EQ(messages.messages[0].caption, "Tallyvane");
-    EXPECT_TRUE(form->MenuItem("pAutoStart").Checked());
-    TRegistry writer;
-    writer.SetRootKey(HKEY_LOCAL_MACHINE);
-    ASSERT_TRUE(writer.OpenKey(kRunKey, false));
-    writer.DeleteValue(kRunValue);
+// The path goes in quotes: under a folder with a blank in its name Windows
+// would otherwise try "C:\Program.exe" first. The machine-wide key takes it
+// where it can; where Windows refuses it (a standard user) the user's own
+// Run key does, and the command succeeds all the same.
+TEST_F(MainWindowTest, TheAutostartCommandRegistersTheProgramWhereTheRegistryLetsIt) {
+    const std::string program = ExecutablePath();
+    const std::string quoted = "\"" + program + "\"";
+    struct Case {
+        const char* name;
+        bool machineRefused;
+        std::optional<std::string> machineValue, userValue;
+    } cases[] = {
+        {"administrator", false, quoted, std::nullopt},
+        {"standard user", true, std::nullopt, quoted},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RegistryRoot machineRoot("machine-case"), userRoot("user-case");
+        messages.messages.clear();
+        TfrmMain form(
+            clock, root.Path(),
+            Autostart(c.machineRefused ? kRefusedRoot : machineRoot.Get(), userRoot.Get()));
+        EXPECT_FALSE(form.MenuItem("pAutoStart").Checked());
+        form.pAutoStartClick(form);
+        EXPECT_EQ(machineRoot.Read(kRunKey, kRunValue), c.machineValue);
+        EXPECT_EQ(userRoot.Read(kRunKey, kRunValue), c.userValue);
+        ASSERT_EQ(messages.messages.size(), 1u);
+        EXPECT_EQ(messages.messages[0].text, "Program successfully added to startup");
+        EXPECT_EQ(messages.messages[0].caption, "Tallyvane");
+        EXPECT_EQ(messages.messages[0].flags & MB_ICONMASK, unsigned(MB_ICONINFORMATION));
+        EXPECT_TRUE(form.MenuItem("pAutoStart").Checked());
+        // Chosen again, it writes again and says so again.
+        form.pAutoStartClick(form);
+        EXPECT_EQ(messages.messages.size(), 2u);
+        EXPECT_TRUE(form.MenuItem("pAutoStart").Checked());
+    }
 }
 
 TEST_F(MainWindowTest, TheMenuOffersToShowOrToHideAsTheWindowIs) {
@@ -287,6 +321,30 @@ TEST_F(MainWindowTest, AMaximisedWindowKeepsATreeWiderThanTheDesignedWindow) {
     form.reset();
     form = Start();
     EXPECT_EQ(form->TreeView().Width(), 700); // the designed 740 less the room kept
+}
+
+// Started into the tray (autostart) and never shown, a maximised window is
+// only as wide as designed; what it writes back at a quit or at the end of
+// the session is the tree width it read.
+TEST_F(MainWindowTest, AMaximisedWindowNeverShownWritesBackTheTreeWidthItRead) {
+    struct Case {
+        const char* name;
+        std::function<void(TfrmMain&)> exit;
+    } cases[] = {
+        {"quit", [](TfrmMain& form) { ASSERT_TRUE(ConfirmedClose(form)); }},
+        {"end of session", [](TfrmMain& form) { form.FormEndSession(form); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteFile(options, "[PosSize]\r\nWindowState=2\r\nTreeWidth=900\r\n");
+        user.Write(kRunKey, kRunValue, "\"C:\\Tallyvane\\Tallyvane.exe\"");
+        auto form = Start();
+        ASSERT_FALSE(Application().ShowMainForm());
+        c.exit(*form);
+        TIniFile ini(options);
+        EXPECT_EQ(ini.ReadInteger("PosSize", "WindowState", -1), 2);
+        EXPECT_EQ(ini.ReadInteger("PosSize", "TreeWidth", -1), 900);
+    }
 }
 
 namespace {
@@ -381,11 +439,10 @@ TEST_F(MainWindowTest, AQuitWhoseDayCannotBeSavedKeepsTheWindowAndTriesAgain) {
     EXPECT_EQ(messages.messages.size(), 1u);
 }
 
-// Windows refuses the machine-wide Run key to a standard user; the registry
-// is told to refuse here by a root key that is no key at all.
-TEST_F(MainWindowTest, AnAutostartTheRegistryRefusesShowsTheStartupProgramBox) {
-    const HKEY refused = reinterpret_cast<HKEY>(uintptr_t(0x7FFF0000));
-    TfrmMain form(clock, root.Path(), Autostart(refused));
+// Only when both Run keys are refused: the box captioned "Startup program".
+// The registry is told to refuse by a root key that is no key at all.
+TEST_F(MainWindowTest, AnAutostartBothKeysRefuseShowsTheStartupProgramBox) {
+    TfrmMain form(clock, root.Path(), Autostart(kRefusedRoot, kRefusedRoot));
     EXPECT_FALSE(form.MenuItem("pAutoStart").Checked());
     form.pAutoStartClick(form);
     ASSERT_EQ(messages.messages.size(), 1u);
@@ -405,7 +462,7 @@ TEST_F(MainWindowTest, AWindowWhosePartsCannotBeBoundSaysSoAndEveryHandlerIsSafe
     description.replace(description.find(part), part.size(), "object stlblSomethingElse:");
     const std::string today = ReadFile(history + "26-12-08.dat");
     TForm standIn(nullptr); // closing the window must not end the test's application
-    TfrmMain form(clock, root.Path(), Autostart(), description);
+    TfrmMain form(clock, root.Path(), Autostart(machine.Get(), user.Get()), description);
     EXPECT_FALSE(form.Bound());
     EXPECT_THAT(Texts(), ElementsAre("frmMain has no stlblBottomTextMont"));
     messages.messages.clear();

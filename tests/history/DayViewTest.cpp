@@ -98,22 +98,36 @@ TEST_F(DayViewTest, BackToTodayTheDayStoreAndTodaysSpanReturnAtOnce) {
     EXPECT_EQ(day.readKeys->YAt(600), 7); // kept until the next past day
 }
 
-// Deleted after start-up: the message names the day looked for, the day
-// store stands in, the tree keeps the day selected.
+// Deleted after start-up, or a folder where the file should be: the message
+// names the day looked for, the day store stands in, the tree keeps the day
+// selected.
 TEST_F(DayViewTest, AFileThatIsGoneShowsTheDayStoreAndSaysSo) {
+    struct Case {
+        const char* name;
+        bool folder;
+    } cases[] = {{"deleted", false}, {"a folder", true}};
     Start();
-    DeleteFileW(Widen(history + "26-12-01.dat").c_str());
-    Select("2026-12-02");
-    Select("2026-12-01");
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "File not found: " + history + "26-12-01");
-    EXPECT_EQ(messages.messages[0].caption, "Ostrelle");
-    EXPECT_EQ(messages.messages[0].flags, unsigned(MB_OK)); // a plain box
-    EXPECT_TRUE(day.keys2->Active() && day.mouse2->Active());
-    EXPECT_FALSE(day.readKeys->Active() || day.readMouse->Active() || day.readCpu->Active());
-    EXPECT_EQ(dayCaption.Caption(), "Hours [from 08:00 to 17:00]");
-    EXPECT_EQ(tree.Selected(), &Node("2026-12-01"));
-    EXPECT_TRUE(dayChart.Visible());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        messages.messages.clear();
+        const std::wstring path = Widen(history + "26-12-01.dat");
+        DeleteFileW(path.c_str());
+        if (c.folder) {
+            ASSERT_TRUE(CreateDirectoryW(path.c_str(), nullptr));
+        }
+        Select("2026-12-02");
+        Select("2026-12-01");
+        ASSERT_EQ(messages.messages.size(), 1u);
+        EXPECT_EQ(messages.messages[0].text, "File not found: " + history + "26-12-01");
+        EXPECT_EQ(messages.messages[0].caption, "Ostrelle");
+        EXPECT_EQ(messages.messages[0].flags, unsigned(MB_OK)); // a plain box
+        EXPECT_TRUE(day.keys2->Active() && day.mouse2->Active());
+        EXPECT_FALSE(day.readKeys->Active() || day.readMouse->Active() || day.readCpu->Active());
+        EXPECT_EQ(dayCaption.Caption(), "Hours [from 08:00 to 17:00]");
+        EXPECT_EQ(tree.Selected(), &Node("2026-12-01"));
+        EXPECT_TRUE(dayChart.Visible());
+        RemoveDirectoryW(path.c_str());
+    }
 }
 
 TEST_F(DayViewTest, AFileThatCannotBeTakenLeavesWhatCameBefore) {

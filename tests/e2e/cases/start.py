@@ -29,8 +29,9 @@ def visible_captions(program):
 
 
 def require_no_autostart():
-    assert wine.autostart_value() is None, (
-        "the prefix holds the autostart value, so no start would show the window")
+    assert not wine.autostart_values(), (
+        f"the prefix holds the autostart value ({wine.autostart_values()}), so no start would "
+        "show the window")
 
 
 @case("first_start")

@@ -80,7 +80,9 @@ def tray_icon_and_menu(c):
 def tray_autostart(c):
     require_no_autostart()
     c.at_end(wine.remove_autostart)  # every other start needs it absent
-    folder = c.folder()
+    # A blank in the folder's name: Windows would read an unquoted value as
+    # the program "...\tray_autostart" with an argument.
+    folder = c.folder(" copy")
     program = c.start(folder)
     program.wait_for_main_window()
 
@@ -89,7 +91,8 @@ def tray_autostart(c):
     box = program.wait_for_message_box()
     assert (box["caption"], box["text"], list(box["buttons"])) == (
         "Tallyvane", "Program successfully added to startup", ["OK"]), box
-    assert wine.autostart_value() == windows_path(folder.exe), wine.autostart_value()
+    assert wine.autostart_values() == {wine.MACHINE_RUN_KEY: '"%s"' % windows_path(folder.exe)}, (
+        wine.autostart_values())
     program.answer(box)
     items = tray.open_menu(program)
     assert items["Start automatically with Windows"]["checked"], tray.menu_lines(items)

@@ -281,3 +281,25 @@ class Program:
         if self.running():
             self.probe.kill(self.pid)
             self.process.wait(timeout=10)
+
+
+def start_expecting_end(folder, probe, path=None, timeout=10):
+    """Starts Tallyvane.exe of a folder (or by another path to it, e.g. a
+    Windows path in other letters) where it must end by itself at once, as a
+    second start of a folder whose copy runs does; its exit code. One that
+    has not ended in time is ended by its process id, and fails."""
+    before = set(probe.pids(windows_path(folder.exe)))
+    process = subprocess.Popen(
+        ["wine", path or folder.exe],
+        cwd=folder.root,
+        stdin=subprocess.DEVNULL,
+        stdout=subprocess.DEVNULL,
+        stderr=subprocess.DEVNULL,
+    )
+    try:
+        return process.wait(timeout=timeout)
+    except subprocess.TimeoutExpired:
+        for pid in set(probe.pids(windows_path(folder.exe))) - before:
+            probe.kill(pid)
+        process.wait(timeout=10)
+        raise poll.Timeout(f"the start did not end within {timeout} s")

@@ -2,7 +2,10 @@
 
 import subprocess
 
-RUN_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Run"
+# The program writes its autostart value to the machine-wide Run key, or
+# where that is refused (never under Wine as root) to the user's.
+MACHINE_RUN_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Run"
+USER_RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
 AUTOSTART_VALUE = "User Ostrelle"
 
 
@@ -34,12 +37,19 @@ def reg_delete(key, value):
         raise AssertionError(f"reg delete {key} /v {value}: {result.stdout}{result.stderr}")
 
 
-def autostart_value():
-    return reg_query(RUN_KEY, AUTOSTART_VALUE)
+def autostart_value(key=MACHINE_RUN_KEY):
+    return reg_query(key, AUTOSTART_VALUE)
+
+
+def autostart_values():
+    """The autostart value of each Run key that holds one."""
+    return {key: value for key in (MACHINE_RUN_KEY, USER_RUN_KEY)
+            if (value := autostart_value(key)) is not None}
 
 
 def remove_autostart():
-    reg_delete(RUN_KEY, AUTOSTART_VALUE)
+    for key in (MACHINE_RUN_KEY, USER_RUN_KEY):
+        reg_delete(key, AUTOSTART_VALUE)
 
 
 def end_session():
