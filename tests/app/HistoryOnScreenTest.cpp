@@ -74,7 +74,7 @@ protected:
 };
 
 TEST_F(HistoryOnScreenTest, ThePointerOverAMonthPointWritesTheCaptionUnderTheChart) {
-    TfrmMain form(clock, root.Path());
+    TfrmMain form(clock, root.Path(), Autostart(machine.Get(), user.Get()));
     auto& keys = FindOwned<TCustomSeries>(form, "chMonthKeys");
     auto& caption = FindOwned<TControl>(form, "stlblBottomTextMont");
     // Start-up showed the current month before the window came up.
@@ -92,7 +92,7 @@ TEST_F(HistoryOnScreenTest, ThePointerOverAMonthPointWritesTheCaptionUnderTheCha
 }
 
 TEST_F(HistoryOnScreenTest, ThePointerOverTreeNodesShowsTheirTotalsInTheTooltip) {
-    TfrmMain form(clock, root.Path());
+    TfrmMain form(clock, root.Path(), Autostart(machine.Get(), user.Get()));
     ShowOnTop(form);
     form.TreeView().Root(0).Expand(false);
     Application().ProcessMessages();
@@ -111,7 +111,7 @@ TEST_F(HistoryOnScreenTest, ThePointerOverTreeNodesShowsTheirTotalsInTheTooltip)
 }
 
 TEST_F(HistoryOnScreenTest, APastDayUnderThePointerReadsItsMinutes) {
-    TfrmMain form(clock, root.Path());
+    TfrmMain form(clock, root.Path(), Autostart(machine.Get(), user.Get()));
     ShowOnTop(form);
     form.TreeView().SetSelected(&Node(form, "2026-12-01"));
     auto& caption = FindOwned<TControl>(form, "stlblBottomText");
