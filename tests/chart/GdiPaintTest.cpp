@@ -86,6 +86,14 @@ ReadBack ReadBackAt(const TChart& chart, int x, int y) {
 TColor ColourOf(const TChartSeries& series) {
     return ChartColorToRGB(series.SeriesColor());
 }
+
+// The day store of a day without activity, to be given some.
+void QuietDay(DayChart& day) {
+    for (int minute = 0; minute < 1440; ++minute) {
+        day.keys2->AddPoint(minute, 0);
+        day.mouse2->AddPoint(minute, 0);
+    }
+}
 } // namespace
 
 // A day of single-minute spikes, keys and mouse by turns, one every seven
@@ -96,14 +104,11 @@ TColor ColourOf(const TChartSeries& series) {
 TEST(GdiPaint, EverySingleMinuteSpikeIsDrawnAndReadBackAtItsColumn) {
     TChartDemoForm form;
     DayChart day = MakeDayChart(form);
+    QuietDay(day);
     std::vector<int> spikes;
-    for (int minute = 0; minute < 1440; ++minute) {
-        const int j = (minute - 3) / 7;
-        const bool spike = minute >= 3 && (minute - 3) % 7 == 0;
-        day.keys2->AddPoint(minute, spike && j % 2 == 0 ? 5 + j % 4 * 5 : 0);
-        day.mouse2->AddPoint(minute, spike && j % 2 == 1 ? 5 + j % 4 * 5 : 0);
-        if (spike)
-            spikes.push_back(minute);
+    for (int minute = 3, j = 0; minute < 1440; minute += 7, ++j) {
+        (j % 2 == 0 ? day.keys2 : day.mouse2)->ReplaceY(minute, 5 + j % 4 * 5);
+        spikes.push_back(minute);
     }
     struct View {
         int width, height;
@@ -168,10 +173,7 @@ TEST(GdiPaint, EverySingleMinuteSpikeIsDrawnAndReadBackAtItsColumn) {
 TEST(GdiPaint, MinutesThatShareAColumnShowEachSeriesGreatestStacked) {
     TChartDemoForm form;
     DayChart day = MakeDayChart(form);
-    for (int minute = 0; minute < 1440; ++minute) {
-        day.keys2->AddPoint(minute, minute == 0 ? 0 : 1);
-        day.mouse2->AddPoint(minute, 0);
-    }
+    QuietDay(day);
     day.keys2->ReplaceY(1439, 40); // the axis up to 40
     day.chart->PaintBuffer();
     auto pixelX = [&](int minute) { return day.keys2->PixelOf(minute).x; };
@@ -202,10 +204,8 @@ TEST(GdiPaint, MinutesThatShareAColumnShowEachSeriesGreatestStacked) {
 TEST(GdiPaint, TheLastMinuteHasAColumnOfItsOwn) {
     TChartDemoForm form;
     DayChart day = MakeDayChart(form);
-    for (int minute = 0; minute < 1440; ++minute) {
-        day.keys2->AddPoint(minute, minute == 1439 ? 10 : 0);
-        day.mouse2->AddPoint(minute, 0);
-    }
+    QuietDay(day);
+    day.keys2->ReplaceY(1439, 10);
     day.chart->BottomAxis().SetRange(1400, 1450);
     day.chart->PaintBuffer();
     const TPoint top = day.keys2->PixelOf(1439);

@@ -5,10 +5,10 @@ outside the window, after which the readout follows the pointer again."""
 import datetime
 import os
 
-from driver import dayfiles, desktop, poll, screen
+from driver import dayfiles, desktop, screen
 
 from . import case
-from .browsing import KEYS_COLOUR, MOUSE_COLOUR, item
+from .browsing import KEYS_COLOUR, MOUSE_COLOUR, item, readout_over
 from .start import require_no_autostart
 
 DAY = datetime.date(dayfiles.today().year - 1, 3, 10)
@@ -17,15 +17,6 @@ RECORDS = {480: (5, 0, 0), 1020: (0, 3, 0)}  # 08:00 and 17:00
 
 def spike_columns(picture, colour, row):
     return [x for x in range(picture.width) if picture.pixel(x, row) == colour]
-
-
-def readout_over(program, chart, at, expected):
-    desktop.move(chart["rect"][0] + at[0], chart["rect"][1] + at[1])
-    try:
-        poll.until(lambda: program.caption_of(chart) == expected, timeout=10,
-                   what=f"the readout {expected!r}")
-    except poll.Timeout as timeout:
-        raise poll.Timeout(f"{timeout} at {at}; it reads {program.caption_of(chart)!r}")
 
 
 @case("right_drag_released_outside")
