@@ -38,19 +38,14 @@ double TAreaSeries::LowestY() const {
     return multiArea_ == maStacked100 ? 0 : TCustomSeries::LowestY();
 }
 
-int TAreaSeries::CalcYPos(int index) const {
+ColumnSpan TAreaSeries::SpanOf(const PixelColumn& column) const {
     if (!Stacked())
-        return TCustomSeries::CalcYPos(index);
+        return TCustomSeries::SpanOf(column);
     const TChartAxis& vertical = GetVertAxis();
+    const double origin = StackingOrigin(column.first, column.last);
     // Never below the axis's bottom: a zoomed-in stack keeps its strips
     // inside the drawable range.
-    return std::min(vertical.PixelOfValue(StackingOrigin(index) + YAt(index)),
-                    vertical.Scale().endPos);
-}
-
-int TAreaSeries::BasePixel(int index) const {
-    if (!Stacked())
-        return TCustomSeries::BasePixel(index);
-    const TChartAxis& vertical = GetVertAxis();
-    return std::min(vertical.PixelOfValue(StackingOrigin(index)), vertical.Scale().endPos);
+    const int bottom = vertical.Scale().endPos;
+    return {std::min(vertical.PixelOfValue(origin + YAt(column.shown)), bottom),
+            std::min(vertical.PixelOfValue(origin), bottom)};
 }

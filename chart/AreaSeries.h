@@ -16,8 +16,7 @@ public:
 
     double HighestY() const override;
     double LowestY() const override;
-    int CalcYPos(int index) const override;
-    int BasePixel(int index) const override;
+    ColumnSpan SpanOf(const PixelColumn& column) const override;
     bool IsKindOf(const TChartSeries& other) const override;
 
 private:

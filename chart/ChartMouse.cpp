@@ -28,11 +28,24 @@
 //  any      | any up                                  | panning ends                  | idle
 //  any      | a further down                          | ignored                       | same
 //  any      | wheel                                   | shift the vertical axes 3 %   | same
+//  any      | capture lost, a button held             | zoom rectangle erased, then   | idle
+//           |                                         | each held button's up         |
 //
 // The user's OnMouseDown, OnMouseMove and OnMouseUp run before any of this.
+//
+// A left or right press holds the mouse (captures it) until that button
+// comes up, whether or not it starts a zoom or a pan: the release then
+// reaches the chart wherever the pointer is, so the drag always ends and
+// the user's OnMouseUp always hears it (the day view's pan mode depends on
+// it). When another window takes the mouse first (another program brought
+// to the front, a box), the chart ends the drag with the ups of the held
+// buttons at the pointer, raising OnMouseUp as for a release; only a zoom
+// rectangle is dropped without zooming, as the user did not choose where
+// that drag stopped.
 
 void TCustomChart::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     TControl::MouseDown(button, shift, x, y);
+    HoldMouse(button);
     if (zoom_.active || panning_.active)
         return;
     if (cancelMouse_) {
@@ -193,15 +206,52 @@ bool TCustomChart::Pan(bool horizontal, int from, int to) {
     return true;
 }
 
+void TCustomChart::HoldMouse(TMouseButton button) {
+    if (button != mbLeft && button != mbRight)
+        return;
+    heldButtons_ |= 1u << button;
+    if (HandleAllocated() && !MouseCaptured())
+        CaptureMouse();
+}
+
+void TCustomChart::EndHold(TMouseButton button) {
+    if (button != mbLeft && button != mbRight)
+        return;
+    heldButtons_ &= ~(1u << button);
+    if (heldButtons_ == 0)
+        ReleaseMouse();
+}
+
+void TCustomChart::MouseCaptureLost() {
+    if (heldButtons_ == 0)
+        return; // the chart let go itself
+    if (zoom_.active)
+        DropZoomRectangle();
+    const TPoint at = CursorClientPos();
+    for (TMouseButton button : {mbLeft, mbRight})
+        if (heldButtons_ & (1u << button))
+            MouseUp(button, 0, at.x, at.y);
+}
+
+void TCustomChart::DropZoomRectangle() {
+    zoom_.active = false;
+    if (ChartCanvas* canvas = Canvas()) {
+        DrawZoomRectangle(*canvas);
+        canvas->SetPenMode(ChartPenMode::Copy);
+        CanvasDrawn();
+    }
+}
+
 void TCustomChart::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    // The mouse is let go even when the user's handler fails.
+    struct Release {
+        TCustomChart& chart;
+        TMouseButton button;
+        ~Release() { chart.EndHold(button); }
+    } release{*this, button};
     TControl::MouseUp(button, shift, x, y);
     if (zoom_.active && button == mbLeft) {
-        zoom_.active = false;
-        if (ChartCanvas* canvas = Canvas()) {
-            DrawZoomRectangle(*canvas);
-            canvas->SetPenMode(ChartPenMode::Copy);
-            CanvasDrawn();
-        }
+        DropZoomRectangle();
         zoom_.x1 = x;
         zoom_.y1 = y;
         if (std::abs(x - zoom_.x0) > 16 && std::abs(y - zoom_.y0) > 16) {

@@ -3,6 +3,7 @@
 #include "CustomAxisPanel.h"
 #include "SeriesGeometry.h"
 
+#include <algorithm>
 #include <windows.h>
 
 namespace {
@@ -149,18 +150,20 @@ bool TChartSeries::IsKindOf(const TChartSeries&) const {
     return true;
 }
 
-double TChartSeries::StackingOrigin(int index) const {
+double TChartSeries::StackingOrigin(int first, int last) const {
     double origin = 0;
     if (!chart_)
         return origin;
     for (const TChartSeries* other : chart_->SeriesList()) {
         if (other == this)
             break;
-        if (other->Active() && other->PointCount() > index && SameSeriesClass(*other, *this)) {
-            double y = other->YAt(index);
-            if (y > 0)
-                origin += y;
-        }
+        if (!other->Active() || !SameSeriesClass(*other, *this))
+            continue;
+        const int end = std::min(last, other->PointCount() - 1);
+        double greatest = 0;
+        for (int i = first; i <= end; ++i)
+            greatest = std::max(greatest, other->YAt(i));
+        origin += greatest;
     }
     return origin;
 }

@@ -129,7 +129,11 @@ public:
     // Where point `index` starts in a stack: the sum of the positive y values
     // at that index of the active series of this one's class that come before
     // it in its chart's list and have that many points; 0 without a chart.
-    double StackingOrigin(int index) const;
+    double StackingOrigin(int index) const { return StackingOrigin(index, index); }
+    // Where a pixel column of points first..last starts in a stack: the sum,
+    // over the same series, of the greatest positive y value among those
+    // points, which is what their own column shows.
+    double StackingOrigin(int first, int last) const;
 
 protected:
     void RequestRepaint() const;

@@ -71,6 +71,10 @@ public:
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     bool MouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) override;
+    // Another window took the mouse while a button pressed on the chart was
+    // down: the drag ends as its release would, save that a zoom rectangle
+    // is dropped rather than zoomed into.
+    void MouseCaptureLost() override;
     // One wheel notch: down shifts the vertical axes up by 3 % of their range.
     void WheelScroll(bool down);
 
@@ -98,6 +102,10 @@ private:
     void SaveScales();
     bool Pan(bool horizontal, int from, int to);
     void StartZoomPanning(TMouseButton button, int x, int y);
+    void HoldMouse(TMouseButton button);
+    void EndHold(TMouseButton button);
+    // Ends the zoom drag and takes its rectangle off the picture.
+    void DropZoomRectangle();
     void DrawZoomRectangle(ChartCanvas& canvas) const;
     void UpdateCursor(int x, int y);
     bool AnyActiveSeries() const;
@@ -116,6 +124,9 @@ private:
     bool scalesRestored_ = true;
     bool zoomed_ = false;
     bool cancelMouse_ = false;
+    // The left and right buttons pressed on the chart and not yet up, as
+    // bits 1 << TMouseButton; while any is, the chart holds the mouse.
+    unsigned heldButtons_ = 0;
     TCursor originalCursor_ = crDefault;
 
     TNotifyEvent onZoom_, onUndoZoom_, onScroll_;

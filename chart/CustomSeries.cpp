@@ -21,17 +21,34 @@ bool TLineSeries::IsKindOf(const TChartSeries& other) const {
     return dynamic_cast<const TLineSeries*>(&other) != nullptr;
 }
 
-int TCustomSeries::CalcYPos(int index) const {
-    return GetVertAxis().PixelOfValue(YAt(index));
+ColumnSpan TCustomSeries::SpanOf(const PixelColumn& column) const {
+    return {GetVertAxis().PixelOfValue(YAt(column.shown)), ParentChart()->PlotRect().bottom};
 }
 
-int TCustomSeries::BasePixel(int) const {
-    return ParentChart()->PlotRect().bottom;
+PixelColumn TCustomSeries::ColumnOfPoint(int index) const {
+    return {GetHorizAxis().PixelOfValue(XAt(index)), index, index, index};
 }
 
 TPoint TCustomSeries::PixelOf(int index) const {
-    return {GetHorizAxis().PixelOfValue(XAt(index)), CalcYPos(index)};
+    const PixelColumn column = ColumnOfPoint(index);
+    return {column.x, SpanOf(column).top};
 }
+
+int TCustomSeries::BasePixel(int index) const {
+    return SpanOf(ColumnOfPoint(index)).base;
+}
+
+namespace {
+// The points first..last of a series column by column: an area merges the
+// points of one pixel column, a line takes every point.
+auto ColumnsOf(const TCustomSeries& series, int first, int last) {
+    const TChartAxis& horizontal = series.GetHorizAxis();
+    return PixelColumns(
+        first, last, series.DrawArea(),
+        [&horizontal, &series](int i) { return horizontal.PixelOfValue(series.XAt(i)); },
+        [&series](int i) { return series.YAt(i); });
+}
+} // namespace
 
 // A line whose first visible point is not the series' first starts at the
 // plot's left edge, where the segment from the point before would cross it.
@@ -70,43 +87,54 @@ void TCustomSeries::DrawValues(ChartCanvas& canvas) {
     int previousBase = 0;
     if (first > 0) {
         if (drawArea_) {
-            previous = PixelOf(first - 1);
-            previousBase = BasePixel(first - 1);
+            const PixelColumn before = ColumnOfPoint(first - 1);
+            const ColumnSpan span = SpanOf(before);
+            previous = {before.x, span.top};
+            previousBase = span.base;
         } else {
             previous = LineStartAtLeftEdge(first);
         }
         havePrevious = DrawablePixel(previous);
     }
-    int pointerIndex = -1; // the last drawn point, whose marker is still due
+    int pointerIndex = -1; // the point of the last drawn column, whose marker is still due
     TPoint pointerAt;
-    for (int i = first; i <= last; ++i) {
-        const TPoint p = PixelOf(i);
+    auto columns = ColumnsOf(*this, first, last);
+    for (PixelColumn column; columns.Next(column);) {
+        const ColumnSpan span = SpanOf(column);
+        const TPoint p{column.x, span.top};
         if (!DrawablePixel(p))
             continue;
-        const int base = BasePixel(i);
+        const int i = column.shown;
         const TColor color = ValueColor(i);
         // A point of no colour leaves a gap: its segment is not drawn.
         if (havePrevious && !(p == previous) && color != clNone)
-            DrawSegment(canvas, previous, previousBase, p, base, color);
+            DrawSegment(canvas, previous, previousBase, p, span.base, color);
         // A marker goes on after the segment that leaves its point, so it
         // lies over both of its segments.
         if (pointers && pointerIndex >= 0 && ValueColor(pointerIndex) != clNone)
             pointer_.Draw(canvas, pointerAt.x, pointerAt.y, ValueColor(pointerIndex));
         previous = p;
-        previousBase = base;
+        previousBase = span.base;
         havePrevious = true;
         pointerIndex = i;
         pointerAt = p;
     }
+    // The platform fills a polygon's left edge and not its right one, so
+    // each column of an area is filled by the strip that leaves it; the last
+    // column, which no strip leaves, gets a strip one pixel wide.
+    if (drawArea_ && pointerIndex >= 0 && ValueColor(pointerIndex) != clNone)
+        DrawSegment(canvas, previous, previousBase, {previous.x + 1, previous.y}, previousBase,
+                    ValueColor(pointerIndex));
     if (pointers && pointerIndex >= 0 && ValueColor(pointerIndex) != clNone)
         pointer_.Draw(canvas, pointerAt.x, pointerAt.y, ValueColor(pointerIndex));
 }
 
 // Points in ascending x order lie at non-decreasing pixels, so only those
 // within a marker's reach of x, and the segments that end at them or start
-// from the last of them, can be hit. The scan then meets its first hit where
-// a scan from the first visible point would: every test before `from` misses
-// (the segment into `from` is tested with it).
+// from the last of them, can be hit. The walk starts one column before them
+// (the strip into the first of them starts there) and then meets its first
+// hit where a walk from the first visible point would: every test before
+// it misses.
 std::pair<int, int> TCustomSeries::HitCandidates(int x, int first, int last) const {
     const TChartAxis& horizontal = GetHorizAxis();
     auto pixelX = [&](int i) { return horizontal.PixelOfValue(XAt(i)); };
@@ -124,7 +152,9 @@ std::pair<int, int> TCustomSeries::HitCandidates(int x, int first, int last) con
         }
         return low;
     };
-    const int from = std::max(first, firstAtOrRightOf(x - reach));
+    int from = std::max(first, firstAtOrRightOf(x - reach));
+    if (from > first)
+        from = firstAtOrRightOf(pixelX(from - 1));
     const int to = std::min(last, firstAtOrRightOf(x + reach + 1));
     return {from, to};
 }
@@ -137,31 +167,43 @@ int TCustomSeries::PointAtPixel(int x, int y) const {
     const auto [from, to] = HitCandidates(x, first, last);
     const TPoint pixel{x, y};
     const bool pointers = pointer_.Visible();
+    bool havePrevious = false;
     TPoint previous;
     int previousBase = 0;
-    if (from > first) {
-        previous = PixelOf(from - 1);
-        previousBase = drawArea_ ? BasePixel(from - 1) : 0;
-    }
-    for (int i = from; i <= to; ++i) {
-        const TPoint p = PixelOf(i);
-        const int base = drawArea_ ? BasePixel(i) : 0;
+    int previousShown = -1;
+    auto columns = ColumnsOf(*this, from, last);
+    for (PixelColumn column; columns.Next(column) && column.first <= to;) {
+        const ColumnSpan span = SpanOf(column);
+        const TPoint p{column.x, span.top};
+        const int i = column.shown;
         if (pointers && std::abs(p.x - x) < pointer_.HorizSize() &&
             std::abs(p.y - y) < pointer_.VertSize())
             return i;
         if (p == pixel)
             return i;
-        if (i > first) {
+        // An area fills a column of points from its top to its base for the
+        // point it shows and for nothing else: the strip that leaves the
+        // column fills only its left edge there, the strip that ends on it
+        // nothing (see DrawValues). So the point is named there, and a strip
+        // only between the columns of its two ends. Otherwise the edges of a
+        // strip one pixel wide would claim the columns beside it: a series
+        // stacked on a spike, with nothing of its own there, would be named
+        // over the spike.
+        if (drawArea_ && x == p.x && y >= std::min(p.y, span.base) && y <= std::max(p.y, span.base))
+            return i;
+        if (havePrevious && (!drawArea_ || (x > previous.x && x < p.x))) {
             if (PixelOnSegment(pixel, previous, p))
-                return i - 1;
+                return previousShown;
             if (drawArea_) {
-                const TPoint strip[4] = {previous, p, {p.x, base}, {previous.x, previousBase}};
+                const TPoint strip[4] = {previous, p, {p.x, span.base}, {previous.x, previousBase}};
                 if (PixelInPolygon(pixel, strip, 4))
-                    return i - 1;
+                    return previousShown;
             }
         }
         previous = p;
-        previousBase = base;
+        previousBase = span.base;
+        previousShown = i;
+        havePrevious = true;
     }
     return -1;
 }

@@ -2,13 +2,15 @@
 
 #include "ChartPen.h"
 #include "ChartSeries.h"
+#include "SeriesGeometry.h"
 #include "SeriesPointer.h"
 
 #include <utility>
 
 // Line and area series: points joined by lines, or filled down to a base,
-// with optional markers. The hit test finds the point whose marker, segment
-// or strip lies under a pixel.
+// with optional markers. An area draws the points that share a pixel
+// column as one (see PixelColumn). The hit test finds the point whose
+// marker, segment, strip or column lies under a pixel.
 class TCustomSeries : public TChartSeries {
 public:
     explicit TCustomSeries(TComponent* owner = nullptr);
@@ -36,12 +38,16 @@ public:
 
     // Pixel position of point `index`, and the pixel its area reaches down to.
     TPoint PixelOf(int index) const;
-    virtual int CalcYPos(int index) const;
-    virtual int BasePixel(int index) const;
+    int BasePixel(int index) const;
+    // The top and base pixel a column of points is drawn between.
+    virtual ColumnSpan SpanOf(const PixelColumn& column) const;
 
 private:
+    PixelColumn ColumnOfPoint(int index) const;
     TPoint LineStartAtLeftEdge(int first) const;
-    // The index range of the visible points that can lie under pixel column x.
+    // The index range of the visible points the hit test walks for pixel
+    // column x: from the start of the column before the first that can be
+    // hit (it begins the strip into that one) to the start of the last.
     std::pair<int, int> HitCandidates(int x, int first, int last) const;
     void DrawSegment(ChartCanvas& canvas, TPoint from, int fromBase, TPoint to, int toBase,
                      TColor color);

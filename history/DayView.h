@@ -40,7 +40,9 @@ public:
     void ZoomUndo();
 
     // A right-button drag pans the day chart; meanwhile its cursor is the
-    // four-headed arrow and the readout rests.
+    // four-headed arrow and the readout rests. It ends with the right
+    // button's up, which the chart raises wherever the button goes up and
+    // when another window takes the mouse first.
     void MouseDown(TMouseButton button);
     void MouseUp(TMouseButton button);
     bool ScrollDragging() const { return scrollDragging_; }

@@ -47,7 +47,9 @@
 //   screen coordinates, Handled&). Derived controls override the virtual
 //   MouseDown/MouseMove/MouseUp/MouseWheel and call the base first, which
 //   raises the event; so user events always come before the control's own
-//   handling. CaptureMouse/ReleaseMouse/MouseCaptured.
+//   handling. CaptureMouse/ReleaseMouse/MouseCaptured; MouseCaptureLost
+//   when a capture the window held ends, by ReleaseMouse or because another
+//   window took the mouse (another program activated, a box).
 // Messages
 //   Every message reaches the virtual WndProc(msg, wParam, lParam); end an
 //   override with the base's WndProc, which ends in DefaultHandler (the
@@ -185,6 +187,7 @@ protected:
     virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
     // true when the wheel was handled; otherwise the default handling runs.
     virtual bool MouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos);
+    virtual void MouseCaptureLost() {}
 
     virtual bool CommandNotify(WORD /*code*/) { return false; }
     virtual bool Notify(NMHDR& /*header*/, LRESULT& /*result*/) { return false; }

@@ -114,6 +114,10 @@ bool TControl::HandleCommonMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESU
     case WM_MOUSEMOVE:
         MouseMove(MouseShift(wParam), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         return false;
+    case WM_CAPTURECHANGED:
+        if (reinterpret_cast<HWND>(lParam) != handle_)
+            MouseCaptureLost();
+        return false;
     case WM_MOUSEWHEEL:
         if (MouseWheel(MouseShift(wParam), GET_WHEEL_DELTA_WPARAM(wParam),
                        {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) {

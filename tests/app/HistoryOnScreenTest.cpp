@@ -128,3 +128,46 @@ TEST_F(HistoryOnScreenTest, APastDayUnderThePointerReadsItsMinutes) {
         << WindowText(caption.Handle());
     EXPECT_TRUE(messages.messages.empty());
 }
+
+namespace {
+void RightButton(bool down) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP;
+    ASSERT_EQ(SendInput(1, &input, sizeof input), 1u);
+}
+} // namespace
+
+// A right drag that starts over the day chart and ends with the button going
+// up outside the window: the pan mode ends with it, and the readout follows
+// the pointer over the chart again.
+TEST_F(HistoryOnScreenTest, ARightDragReleasedOutsideTheWindowLeavesTheReadoutWorking) {
+    TfrmMain form(clock, root.Path());
+    ShowOnTop(form);
+    form.TreeView().SetSelected(&Node(form, "2026-12-01"));
+    TChart& chart = form.DayChart();
+    chart.BottomAxis().SetRange(590, 610);
+    UpdateWindow(chart.Handle());
+    auto& caption = FindOwned<TControl>(form, "stlblBottomText");
+    auto& keys = FindOwned<TCustomSeries>(form, "myReadSeriesKeys");
+    const TRect plot = chart.PlotRect();
+    const DayView& dayView = form.Views().Day();
+
+    PointAt(chart, {CentreX(plot), CentreY(plot)});
+    RightButton(true);
+    ASSERT_TRUE(PumpUntil([&] { return dayView.ScrollDragging(); }));
+    const TRect window = form.BoundsRect();
+    ASSERT_TRUE(SetCursorPos(window.right + 30, window.bottom + 30));
+    ASSERT_TRUE(PumpUntil([&] {
+        return WindowFromPoint({window.right + 30, window.bottom + 30}) != form.Handle();
+    }));
+    RightButton(false);
+    EXPECT_TRUE(PumpUntil([&] { return !dayView.ScrollDragging(); }));
+    EXPECT_EQ(chart.Cursor(), crDefault);
+
+    PointAt(chart, {keys.PixelOf(600).x, plot.bottom - 1});
+    const std::string expected = "Keys pressed, count per minute [10:00 - 1000]";
+    EXPECT_TRUE(PumpUntil([&] { return WindowText(caption.Handle()) == expected; }))
+        << WindowText(caption.Handle());
+    EXPECT_TRUE(messages.messages.empty());
+}

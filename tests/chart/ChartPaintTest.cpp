@@ -115,8 +115,8 @@ TEST_F(DayChartTest, BottomTicksAndMinorTicksHangBelowThePlot) {
 
 TEST_F(DayChartTest, StackedAreasAreOneStripPerSegmentInTheirColours) {
     auto polygons = canvas.OfKind(Kind::Polygon);
-    // Each area: every segment whose ends differ; flat runs at zero share
-    // pixels only where two minutes fall on one column.
+    // Each area: one strip from each pixel column to the next; the minutes
+    // that share a column are drawn as one.
     ASSERT_FALSE(polygons.empty());
     // The mouse strip from minute 600 to 601: on top of the keys.
     auto strip = std::find_if(polygons.begin(), polygons.end(), [](auto* op) {
@@ -307,9 +307,13 @@ TEST_F(DayChartTest, APointOfNoColourLeavesAGap) {
     day.keys2->AddPoint(1440, 10);
     Paint();
     auto polygons = canvas.OfKind(Kind::Polygon);
-    ASSERT_EQ(polygons.size(), 1u); // only 720 → 1440, in the series colour
+    // Only 720 → 1440, in the series colour, and the last point's column.
+    ASSERT_EQ(polygons.size(), 2u);
     EXPECT_EQ(polygons[0]->points[1].x, kPlot.right);
     EXPECT_EQ(polygons[0]->brushColor, 0x00CCFFu);
+    EXPECT_EQ(polygons[1]->points[0].x, kPlot.right);
+    EXPECT_EQ(polygons[1]->points[1].x, kPlot.right + 1);
+    EXPECT_EQ(polygons[1]->brushColor, 0x00CCFFu);
 }
 
 TEST_F(DayChartTest, SeriesOutOfTheLegendAreStillDrawn) {

@@ -54,38 +54,48 @@ TEST_F(DayChartTest, UndoGivesEachAxisItsOwnScaleBack) {
 }
 
 namespace {
-// Every visible point tried in order, as the hit test is defined.
-int HitByScanningEveryPoint(const TCustomSeries& s, int x, int y) {
+// Every visible column tried in order, as the hit test is defined.
+int HitByScanningEveryColumn(const TCustomSeries& s, int x, int y) {
     const int first = s.FirstVisible();
     const int last = std::min(s.LastVisible(), s.PointCount() - 1);
+    if (first < 0)
+        return -1;
+    const TChartAxis& horizontal = s.GetHorizAxis();
+    PixelColumns columns(
+        first, last, s.DrawArea(), [&](int i) { return horizontal.PixelOfValue(s.XAt(i)); },
+        [&](int i) { return s.YAt(i); });
     const TPoint pixel{x, y};
     TPoint previous;
-    int previousBase = 0;
-    for (int i = first; first >= 0 && i <= last; ++i) {
-        const TPoint p = s.PixelOf(i);
-        const int base = s.DrawArea() ? s.BasePixel(i) : 0;
+    int previousBase = 0, previousShown = -1;
+    for (PixelColumn column; columns.Next(column);) {
+        const ColumnSpan span = s.SpanOf(column);
+        const TPoint p{column.x, span.top};
         if (s.Pointer().Visible() && std::abs(p.x - x) < s.Pointer().HorizSize() &&
             std::abs(p.y - y) < s.Pointer().VertSize())
-            return i;
+            return column.shown;
         if (p == pixel)
-            return i;
-        if (i > first) {
+            return column.shown;
+        if (s.DrawArea() && x == p.x && y >= std::min(p.y, span.base) &&
+            y <= std::max(p.y, span.base))
+            return column.shown;
+        if (column.first > first && (!s.DrawArea() || (x > previous.x && x < p.x))) {
             if (PixelOnSegment(pixel, previous, p))
-                return i - 1;
-            const TPoint strip[4] = {previous, p, {p.x, base}, {previous.x, previousBase}};
+                return previousShown;
+            const TPoint strip[4] = {previous, p, {p.x, span.base}, {previous.x, previousBase}};
             if (s.DrawArea() && PixelInPolygon(pixel, strip, 4))
-                return i - 1;
+                return previousShown;
         }
         previous = p;
-        previousBase = base;
+        previousBase = span.base;
+        previousShown = column.shown;
     }
     return -1;
 }
 } // namespace
 
 // The hit test looks only near the pointer; it must answer as a scan of
-// every visible point would, for stacked areas and for lines with markers,
-// zoomed out and in.
+// every visible column would, for stacked areas and for lines with markers,
+// zoomed out (several minutes to a pixel column) and in.
 TEST_F(DayChartTest, HitTestAgreesWithAScanOfEveryPoint) {
     day.keys2->ClearPoints();
     day.mouse2->ClearPoints();
@@ -97,7 +107,7 @@ TEST_F(DayChartTest, HitTestAgreesWithAScanOfEveryPoint) {
     struct View {
         double low, high;
         int xStep, yStep;
-    } views[] = {{0, 1440, 5, 9}, {590.5, 610, 1, 3}, {-50, 20, 1, 3}};
+    } views[] = {{0, 1440, 5, 9}, {200, 1100, 3, 7}, {590.5, 610, 1, 3}, {-50, 20, 1, 3}};
     for (auto [low, high, xStep, yStep] : views) {
         day.chart->BottomAxis().SetRange(low, high);
         Paint();
@@ -107,7 +117,7 @@ TEST_F(DayChartTest, HitTestAgreesWithAScanOfEveryPoint) {
               static_cast<TCustomSeries*>(day.cpu1)})
             for (int x = kPlot.left - 5; x <= kPlot.right + 5; x += xStep)
                 for (int y = kPlot.top - 5; y <= kPlot.bottom + 5; y += yStep) {
-                    const int expected = HitByScanningEveryPoint(*series, x, y);
+                    const int expected = HitByScanningEveryColumn(*series, x, y);
                     ASSERT_EQ(series->PointAtPixel(x, y), expected)
                         << series->Name() << " at " << x << "," << y << " of " << low;
                     hits += expected >= 0;

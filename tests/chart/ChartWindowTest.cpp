@@ -116,3 +116,73 @@ TEST_F(ChartWindowTest, RepaintRequestsAfterAPaintAreNeverLost) {
     EXPECT_TRUE(invalid());
     EXPECT_TRUE(sink.messages.empty());
 }
+
+// A press holds the mouse until its button comes up, whatever it started,
+// so the release reaches the chart wherever it happens.
+TEST_F(ChartWindowTest, APressHoldsTheMouseUntilItsButtonGoesUpAnywhere) {
+    HWND window = day.chart->Handle();
+    std::vector<TMouseButton> ups;
+    day.chart->SetOnMouseUp(
+        [&](TComponent&, TMouseButton button, TShiftState, int, int) { ups.push_back(button); });
+    const TRect plot = day.chart->PlotRect();
+    const int x = CentreX(plot), y = CentreY(plot);
+
+    Send(WM_RBUTTONDOWN, MK_RBUTTON, x, y);
+    EXPECT_EQ(GetCapture(), window);
+    EXPECT_TRUE(day.chart->Panning());
+    Send(WM_MOUSEMOVE, MK_RBUTTON, -40, 500); // beyond the window: the pan stops
+    EXPECT_FALSE(day.chart->Panning());
+    EXPECT_EQ(GetCapture(), window);
+    Send(WM_RBUTTONUP, 0, -40, 500);
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(ups, std::vector<TMouseButton>{mbRight});
+
+    // A press that starts nothing (above the plot) holds it as well; of two
+    // buttons held, the last one up lets go.
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, x, 2);
+    EXPECT_FALSE(day.chart->Zooming());
+    EXPECT_EQ(GetCapture(), window);
+    Send(WM_RBUTTONDOWN, MK_LBUTTON | MK_RBUTTON, x, 2);
+    Send(WM_LBUTTONUP, MK_RBUTTON, x, 2);
+    EXPECT_EQ(GetCapture(), window);
+    Send(WM_RBUTTONUP, 0, 900, 2);
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(ups, (std::vector<TMouseButton>{mbRight, mbLeft, mbRight}));
+    EXPECT_TRUE(sink.messages.empty());
+}
+
+// Another window takes the mouse in the middle of a drag (another program
+// brought to the front, a box): the drag ends as its release would, with
+// OnMouseUp, but the zoom rectangle goes without zooming.
+TEST_F(ChartWindowTest, LosingTheMouseEndsTheDragAndDropsTheZoomRectangle) {
+    std::vector<TMouseButton> ups;
+    day.chart->SetOnMouseUp(
+        [&](TComponent&, TMouseButton button, TShiftState, int, int) { ups.push_back(button); });
+    const TRect plot = day.chart->PlotRect();
+    const GdiBackBuffer& picture = day.chart->BackBuffer();
+    const TColor before = picture.Pixel(200, 100); // on the rectangle's top edge
+
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, 150, 100);
+    Send(WM_MOUSEMOVE, MK_LBUTTON, 300, 250);
+    ASSERT_TRUE(day.chart->Zooming());
+    EXPECT_EQ(picture.Pixel(200, 100), before ^ 0xFFFFFFu);
+    SetCapture(host.Handle());
+    EXPECT_FALSE(day.chart->Zooming());
+    EXPECT_EQ(picture.Pixel(200, 100), before);
+    EXPECT_FALSE(day.chart->Zoomed());
+    EXPECT_EQ(day.chart->BottomAxis().Minimum(), 0);
+    EXPECT_EQ(ups, std::vector<TMouseButton>{mbLeft});
+    // The button's own release, when it comes, finds nothing left to end.
+    Send(WM_LBUTTONUP, 0, 300, 250);
+    EXPECT_FALSE(day.chart->Zoomed());
+    EXPECT_EQ(GetCapture(), host.Handle());
+    ReleaseCapture();
+
+    Send(WM_RBUTTONDOWN, MK_RBUTTON, CentreX(plot), CentreY(plot));
+    ASSERT_TRUE(day.chart->Panning());
+    SetCapture(host.Handle());
+    EXPECT_FALSE(day.chart->Panning());
+    EXPECT_EQ(ups, (std::vector<TMouseButton>{mbLeft, mbLeft, mbRight}));
+    ReleaseCapture();
+    EXPECT_TRUE(sink.messages.empty());
+}

@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <set>
+#include <vector>
+
 // Real GDI pictures where the pixels themselves matter. Positions come from
 // the chart's own layout, since the fonts Wine substitutes vary.
 
@@ -60,4 +64,154 @@ TEST(GdiPaint, ZoomRectangleInvertsAndASecondDrawingRestores) {
     EXPECT_EQ(picture.Pixel(200, 100), before ^ 0xFFFFFFu);
     day.chart->MouseUp(mbLeft, 0, 160, 110);
     EXPECT_EQ(picture.Pixel(200, 100), before);
+}
+
+namespace {
+struct ReadBack {
+    const TChartSeries* series = nullptr;
+    int index = -1;
+};
+
+// What the readout names at a client point: the last active series in
+// series order with a point there.
+ReadBack ReadBackAt(const TChart& chart, int x, int y) {
+    ReadBack found;
+    for (const TChartSeries* series : chart.SeriesList())
+        if (series->Active())
+            if (const int index = series->PointAtPixel(x, y); index >= 0)
+                found = {series, index};
+    return found;
+}
+
+TColor ColourOf(const TChartSeries& series) {
+    return ChartColorToRGB(series.SeriesColor());
+}
+
+// The day store of a day without activity, to be given some.
+void QuietDay(DayChart& day) {
+    for (int minute = 0; minute < 1440; ++minute) {
+        day.keys2->AddPoint(minute, 0);
+        day.mouse2->AddPoint(minute, 0);
+    }
+}
+} // namespace
+
+// A day of single-minute spikes, keys and mouse by turns, one every seven
+// minutes: at every width and zoom each spike is in the picture, in its
+// series' colour from its top to its base at its own pixel column, and the
+// hit test reads it back there. Zoomed out, minutes share columns, and the
+// spikes fall at every place a minute can have among those of its column.
+TEST(GdiPaint, EverySingleMinuteSpikeIsDrawnAndReadBackAtItsColumn) {
+    TChartDemoForm form;
+    DayChart day = MakeDayChart(form);
+    QuietDay(day);
+    std::vector<int> spikes;
+    for (int minute = 3, j = 0; minute < 1440; minute += 7, ++j) {
+        (j % 2 == 0 ? day.keys2 : day.mouse2)->ReplaceY(minute, 5 + j % 4 * 5);
+        spikes.push_back(minute);
+    }
+    struct View {
+        int width, height;
+        double low, high;
+        bool shared; // minutes share pixel columns
+    } views[] = {
+        {579, 326, 0, 1440, true},   {740, 360, 0, 1440, true},   {1920, 1080, 0, 1440, false},
+        {740, 360, 200, 1100, true}, {740, 360, 300, 700, false}, {740, 360, 590, 610, false},
+        {1000, 400, 0, 1000, true},
+    };
+    for (const View& view : views) {
+        SCOPED_TRACE(testing::Message() << view.width << " x " << view.height << ", minutes "
+                                        << view.low << " to " << view.high);
+        day.chart->SetClientSize(view.width, view.height);
+        day.chart->BottomAxis().SetRange(view.low, view.high);
+        day.chart->PaintBuffer();
+        const GdiBackBuffer& picture = day.chart->BackBuffer();
+        const TRect plot = day.chart->PlotRect();
+        auto pixelX = [&](int minute) { return day.keys2->PixelOf(minute).x; };
+        std::set<int> places; // of a spike among the minutes of its column
+        int seen = 0;
+        for (int minute : spikes) {
+            const bool keys = day.keys2->YAt(minute) > 0;
+            const TAreaSeries& series = keys ? *day.keys2 : *day.mouse2;
+            const TPoint top = series.PixelOf(minute);
+            if (top.x < plot.left || top.x >= plot.right)
+                continue;
+            const int base = series.BasePixel(minute);
+            ASSERT_EQ(base, plot.bottom);
+            int place = 0;
+            while (pixelX(minute - place - 1) == top.x)
+                ++place;
+            places.insert(place);
+            ++seen;
+            // The top pixel is the boundary with the series stacked above.
+            for (int y : {top.y + 1, (top.y + base) / 2, base - 1}) {
+                SCOPED_TRACE(testing::Message()
+                             << "minute " << minute << " at " << top.x << "," << y);
+                EXPECT_EQ(picture.Pixel(top.x, y), ColourOf(series));
+                const ReadBack read = ReadBackAt(*day.chart, top.x, y);
+                EXPECT_EQ(read.series, &series);
+                EXPECT_EQ(read.index, minute);
+            }
+            // Nothing of the series above its top.
+            EXPECT_NE(picture.Pixel(top.x, top.y - 1), ColourOf(series)) << minute;
+        }
+        EXPECT_GE(seen, 2);
+        // Every place a minute has in a column of the view, a spike had.
+        int widest = 1;
+        for (int minute = 1, run = 1; minute < 1440; ++minute) {
+            run = pixelX(minute) == pixelX(minute - 1) ? run + 1 : 1;
+            widest = std::max(widest, run);
+        }
+        EXPECT_EQ(widest > 1, view.shared);
+        EXPECT_EQ(int(places.size()), widest);
+        EXPECT_EQ(*places.rbegin(), widest - 1);
+    }
+}
+
+// Minutes that share a column: each series shows its greatest, the mouse
+// stacked on the keys' greatest, and each is read back where it is drawn.
+TEST(GdiPaint, MinutesThatShareAColumnShowEachSeriesGreatestStacked) {
+    TChartDemoForm form;
+    DayChart day = MakeDayChart(form);
+    QuietDay(day);
+    day.keys2->ReplaceY(1439, 40); // the axis up to 40
+    day.chart->PaintBuffer();
+    auto pixelX = [&](int minute) { return day.keys2->PixelOf(minute).x; };
+    int a = 600;
+    while (pixelX(a + 1) != pixelX(a) || pixelX(a + 2) != pixelX(a))
+        ++a; // three minutes a, a + 1, a + 2 on one column
+    day.keys2->ReplaceY(a, 12);
+    day.keys2->ReplaceY(a + 1, 3);
+    day.mouse2->ReplaceY(a + 1, 8);
+    day.mouse2->ReplaceY(a + 2, 2);
+    day.chart->PaintBuffer();
+    const GdiBackBuffer& picture = day.chart->BackBuffer();
+    const TChartAxis& left = day.chart->LeftAxis();
+    const int x = pixelX(a);
+    EXPECT_EQ(picture.Pixel(x, left.PixelOfValue(6)), ColourOf(*day.keys2));
+    EXPECT_EQ(picture.Pixel(x, left.PixelOfValue(16)), ColourOf(*day.mouse2));
+    EXPECT_NE(picture.Pixel(x, left.PixelOfValue(22)), ColourOf(*day.mouse2));
+    ReadBack read = ReadBackAt(*day.chart, x, left.PixelOfValue(6));
+    EXPECT_EQ(read.series, day.keys2);
+    EXPECT_EQ(read.index, a);
+    read = ReadBackAt(*day.chart, x, left.PixelOfValue(16));
+    EXPECT_EQ(read.series, day.mouse2);
+    EXPECT_EQ(read.index, a + 1);
+    EXPECT_EQ(ReadBackAt(*day.chart, x, left.PixelOfValue(22)).series, nullptr);
+}
+
+// The last minute has no strip to its right; it still gets its column.
+TEST(GdiPaint, TheLastMinuteHasAColumnOfItsOwn) {
+    TChartDemoForm form;
+    DayChart day = MakeDayChart(form);
+    QuietDay(day);
+    day.keys2->ReplaceY(1439, 10);
+    day.chart->BottomAxis().SetRange(1400, 1450);
+    day.chart->PaintBuffer();
+    const TPoint top = day.keys2->PixelOf(1439);
+    ASSERT_LT(top.x, day.chart->PlotRect().right - 20);
+    const int y = (top.y + day.chart->PlotRect().bottom) / 2;
+    EXPECT_EQ(day.chart->BackBuffer().Pixel(top.x, y), ColourOf(*day.keys2));
+    EXPECT_NE(day.chart->BackBuffer().Pixel(top.x + 1, y), ColourOf(*day.keys2));
+    EXPECT_EQ(ReadBackAt(*day.chart, top.x, y).index, 1439);
 }

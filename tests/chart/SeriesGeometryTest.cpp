@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 TEST(VisibleIndexRange, FromTheLeftEdgeToOnePointPastTheRightEdge) {
     TChartValueList xs("X", loAscending);
     for (int i = 0; i < 10; ++i)
@@ -48,4 +50,55 @@ TEST(PixelHitTests, SegmentsAndPolygonsIncludeTheirEdges) {
     // A strip whose two points share a column is a line: still hit on it.
     const TPoint column[4] = {{10, 20}, {10, 30}, {10, 50}, {10, 50}};
     EXPECT_TRUE(PixelInPolygon({10, 40}, column, 4));
+}
+
+namespace {
+struct Columns {
+    std::vector<int> xs;
+    std::vector<double> ys;
+    bool merge;
+    std::vector<PixelColumn> expected; // x, first, last, shown
+};
+
+std::vector<PixelColumn> Walk(const Columns& c, int first, int last) {
+    PixelColumns walk(
+        first, last, c.merge, [&](int i) { return c.xs.at(size_t(i)); },
+        [&](int i) { return c.ys.at(size_t(i)); });
+    std::vector<PixelColumn> found;
+    for (PixelColumn column; walk.Next(column);)
+        found.push_back(column);
+    return found;
+}
+} // namespace
+
+// Points on one pixel column make one column, which shows the greatest
+// value, the last of equal ones; lines keep every point.
+TEST(PixelColumns, PointsOfOnePixelMakeOneColumnShowingTheGreatest) {
+    const Columns cases[] = {
+        {{5, 6, 7}, {1, 2, 3}, true, {{5, 0, 0, 0}, {6, 1, 1, 1}, {7, 2, 2, 2}}},
+        {{5, 5, 5, 6}, {0, 9, 4, 0}, true, {{5, 0, 2, 1}, {6, 3, 3, 3}}},
+        {{5, 5, 6, 6, 6}, {0, 0, 3, 7, 7}, true, {{5, 0, 1, 1}, {6, 2, 4, 4}}},
+        {{5, 5, 5}, {-3, -1, -2}, true, {{5, 0, 2, 1}}},
+        {{5, 5, 6}, {0, 9, 4}, false, {{5, 0, 0, 0}, {5, 1, 1, 1}, {6, 2, 2, 2}}},
+        // Not in pixel order (an inverted axis): equal neighbours still merge.
+        {{9, 9, 8, 9}, {1, 2, 3, 4}, true, {{9, 0, 1, 1}, {8, 2, 2, 2}, {9, 3, 3, 3}}},
+    };
+    for (const Columns& c : cases) {
+        const std::vector<PixelColumn> found = Walk(c, 0, int(c.xs.size()) - 1);
+        ASSERT_EQ(found.size(), c.expected.size()) << c.xs.size() << " points";
+        for (size_t i = 0; i < found.size(); ++i) {
+            EXPECT_EQ(found[i].x, c.expected[i].x) << i;
+            EXPECT_EQ(found[i].first, c.expected[i].first) << i;
+            EXPECT_EQ(found[i].last, c.expected[i].last) << i;
+            EXPECT_EQ(found[i].shown, c.expected[i].shown) << i;
+        }
+    }
+    // Within a part of the points: the walk ends at its last.
+    const Columns part{{5, 5, 5, 5}, {1, 2, 9, 3}, true, {}};
+    const std::vector<PixelColumn> found = Walk(part, 1, 2);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].first, 1);
+    EXPECT_EQ(found[0].last, 2);
+    EXPECT_EQ(found[0].shown, 2);
+    EXPECT_TRUE(Walk(part, 2, 1).empty());
 }

@@ -37,6 +37,25 @@ TEST_F(StackingTest, OriginSumsThePositiveValuesOfEarlierActiveAreas) {
     EXPECT_EQ(alone.StackingOrigin(0), 0); // no chart, no stack
 }
 
+// A pixel column of several points stands on what the columns below show:
+// the greatest positive value of each among those points.
+TEST_F(StackingTest, AColumnStandsOnTheGreatestValuesBelowIt) {
+    TAreaSeries middle;
+    middle.SetParentChart(&chart); // after upper: on top of the stack
+    for (double y : {4.0, 9.0, -2.0, 1.0})
+        lower.AddPoint(lower.PointCount(), y);
+    for (double y : {6.0, 0.0, 5.0})
+        upper.AddPoint(upper.PointCount(), y);
+    EXPECT_EQ(upper.StackingOrigin(0, 1), 9);
+    EXPECT_EQ(upper.StackingOrigin(2, 2), 0); // a negative value does not lower it
+    EXPECT_EQ(upper.StackingOrigin(2, 3), 1);
+    EXPECT_EQ(middle.StackingOrigin(0, 3), 9 + 6); // upper has no point 3
+    EXPECT_EQ(middle.StackingOrigin(3, 3), 1);
+    EXPECT_EQ(upper.StackingOrigin(1), upper.StackingOrigin(1, 1));
+    lower.SetActive(false);
+    EXPECT_EQ(middle.StackingOrigin(0, 1), 6);
+}
+
 TEST_F(StackingTest, StackedMaximumIsTheLargestSum) {
     lower.AddPoint(0, 12);
     lower.AddPoint(1, 30);

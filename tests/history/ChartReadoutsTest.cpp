@@ -10,6 +10,7 @@ protected:
         WriteFile(history + "26-12-08.dat",
                   DayText({{581, "10:57:0"}, {582, "10:57:0"}, {900, "3:0:0"}}));
         WriteFile(history + "26-12-01.dat", DayText({{600, "9:9:0"}}));
+        WriteFile(history + "26-12-02.dat", DayText({{480, "5:0:0"}, {1020, "0:3:0"}}));
         WriteFile(history + "26-02-01.dat", DayText({{1, "4:5:0"}}));
         WriteFile(history + "26-11-08.dat", DayText({{1, "12345:12345:0"}}));
         Start();
@@ -53,6 +54,33 @@ TEST_F(ChartReadoutsTest, APastDayReadsFromTheReadSeries) {
     Paint();
     views.Readouts().DayReadoutAt(Between(*day.readKeys, 600, dayChart.PlotRect().bottom - 1));
     EXPECT_EQ(dayCaption.Caption(), "Keys pressed, count per minute [10:00 - 9]");
+}
+
+// A quiet day on the whole-day chart, where two or three minutes share
+// each pixel column: at the designed width, one pixel wider and wider
+// still, both spikes are on the screen and the readout over each names it.
+TEST_F(ChartReadoutsTest, EachSpikeOfAQuietDayIsDrawnAndNamedAtAnyWidth) {
+    Select("2026-12-02");
+    struct {
+        const TAreaSeries* series;
+        int minute;
+        std::string caption;
+    } spikes[] = {{day.readKeys, 480, "Keys pressed, count per minute [08:00 - 5]"},
+                  {day.readMouse, 1020, "Mouse distance, dm per minute [17:00 - 3]"}};
+    for (int width : {732, 733, 893, 894}) {
+        form.SetClientSize(width, 326);
+        Paint();
+        ASSERT_EQ(dayChart.ClientWidth(), width - 153);
+        for (const auto& spike : spikes) {
+            const TPoint top = spike.series->PixelOf(spike.minute);
+            const TPoint at{top.x, (top.y + spike.series->BasePixel(spike.minute)) / 2};
+            EXPECT_EQ(dayChart.BackBuffer().Pixel(at.x, at.y),
+                      ChartColorToRGB(spike.series->SeriesColor()))
+                << spike.minute << " at width " << width;
+            views.Readouts().DayReadoutAt(at);
+            EXPECT_EQ(dayCaption.Caption(), spike.caption) << "width " << width;
+        }
+    }
 }
 
 TEST_F(ChartReadoutsTest, TheMonthReadoutGivesDateWeekdayAndGroupedValue) {

@@ -2,6 +2,8 @@
 
 #include <gmock/gmock.h>
 
+#include <functional>
+
 using ::testing::ElementsAre;
 using ::testing::StartsWith;
 
@@ -208,5 +210,37 @@ TEST_F(DayViewTest, ARightDragKeepsTheFourHeadedArrowAndNoReadout) {
     SendMessageW(chart, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(p.x, y));
     SendMessageW(monthChart.Handle(), WM_RBUTTONUP, 0, MAKELPARAM(10, 10));
     EXPECT_FALSE(views.Day().ScrollDragging());
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+// The right button goes up outside the chart, or another window takes the
+// mouse before it does: the drag ends all the same, the arrow comes back
+// and the readout follows the pointer again.
+TEST_F(DayViewTest, ARightDragEndedOutsideTheChartLeavesTheReadoutWorking) {
+    Start();
+    Select("2026-12-08");
+    HWND chart = dayChart.Handle();
+    const TPoint spike = day.keys2->PixelOf(480);
+    const TPoint over{spike.x, (spike.y + day.keys2->BasePixel(480)) / 2};
+    const std::string readout = "Keys pressed, count per minute [08:00 - 5]";
+    const std::function<void()> endings[] = {
+        // The system hands a release anywhere to the window holding the
+        // mouse, with the point in that window's client pixels.
+        [&] { SendMessageW(GetCapture(), WM_RBUTTONUP, 0, MAKELPARAM(-30, 400)); },
+        [&] { SetCapture(zoomIn.Handle()); },
+    };
+    for (const auto& end : endings) {
+        dayCaption.SetCaption("Hours [from 08:00 to 17:00]");
+        SendMessageW(chart, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(over.x + 20, over.y));
+        SendMessageW(chart, WM_MOUSEMOVE, MK_RBUTTON, MAKELPARAM(-30, 400));
+        ASSERT_TRUE(views.Day().ScrollDragging());
+        ASSERT_EQ(GetCapture(), chart);
+        end();
+        EXPECT_FALSE(views.Day().ScrollDragging());
+        EXPECT_EQ(dayChart.Cursor(), crDefault);
+        ReleaseCapture();
+        SendMessageW(chart, WM_MOUSEMOVE, 0, MAKELPARAM(over.x, over.y));
+        EXPECT_EQ(dayCaption.Caption(), readout);
+    }
     EXPECT_TRUE(messages.messages.empty());
 }

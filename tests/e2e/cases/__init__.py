@@ -27,5 +27,5 @@ def case(name, serial=False):
 
 
 def load():
-    from . import browsing, copies, faults, minute, package, settings, start, tray  # noqa: F401
+    from . import browsing, copies, dragging, faults, minute, package, settings, start, tray  # noqa: F401
     return CASES

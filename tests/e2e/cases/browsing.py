@@ -72,7 +72,13 @@ def points(picture, colour):
 def readout_at(program, chart, picture, colour, day, expected):
     row, centres = points(picture, colour)
     assert len(centres) == len(DAYS), f"{len(centres)} points of {colour}: {centres}"
-    at = (chart["rect"][0] + centres[day - 1], chart["rect"][1] + row)
+    readout_over(program, chart, (centres[day - 1], row), expected)
+
+
+def readout_over(program, chart, client, expected):
+    """The pointer over a client point of a chart, and the caption under the
+    chart reading `expected` after it."""
+    at = (chart["rect"][0] + client[0], chart["rect"][1] + client[1])
     desktop.move(*at)
     try:
         poll.until(lambda: program.caption_of(chart) == expected, timeout=10,
