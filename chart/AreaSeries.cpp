@@ -28,9 +28,23 @@ double TAreaSeries::HighestY() const {
     if (multiArea_ == maStacked100)
         return 100;
     double highest = TCustomSeries::HighestY();
-    if (Stacked())
-        for (int i = 0; i < PointCount(); ++i)
-            highest = std::max(highest, YAt(i) + StackingOrigin(i));
+    if (!Stacked())
+        return highest;
+    // A column stands on the greatest value of each series below it there
+    // (SpanOf), which can be higher than any one point's stack: typing in one
+    // minute and moving the pointer in the next make one column as high as
+    // both. The columns are the plot's as last laid out; before the first
+    // layout every point is its own.
+    const AxisScale& scale = GetHorizAxis().Scale();
+    if (scale.endPos > scale.startPos && DrawArea()) {
+        auto columns = Columns(0, PointCount() - 1);
+        for (PixelColumn column; columns.Next(column);)
+            highest =
+                std::max(highest, YAt(column.shown) + StackingOrigin(column.first, column.last));
+        return highest;
+    }
+    for (int i = 0; i < PointCount(); ++i)
+        highest = std::max(highest, YAt(i) + StackingOrigin(i));
     return highest;
 }
 

@@ -67,6 +67,8 @@ protected:
 
 private:
     void DrawSeries(ChartCanvas& canvas);
+    // Takes every axis's range again after a layout; true when one moved.
+    bool RangesMovedWithLayout();
 
     std::vector<TChartSeries*> series_;
     TChartAxis bottomAxis_{*this, true, false};

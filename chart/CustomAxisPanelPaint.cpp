@@ -9,13 +9,23 @@ void TCustomAxisPanel::Draw(ChartCanvas& canvas) {
     DrawBackground(canvas, bounds);
     DrawTitlesAndLegend(canvas, plot);
 
+    const TRect inside = plot;
+    auto layOut = [&] {
+        plot = inside;
+        for (TChartAxis* axis : axes_)
+            if (axis->IsVisible())
+                axis->ReserveSpace(canvas, plot);
+        for (TChartAxis* axis : axes_)
+            axis->SetPositions(plot);
+    };
     for (TChartAxis* axis : axes_)
         axis->AdjustRange();
-    for (TChartAxis* axis : axes_)
-        if (axis->IsVisible())
-            axis->ReserveSpace(canvas, plot);
-    for (TChartAxis* axis : axes_)
-        axis->SetPositions(plot);
+    layOut();
+    // How high a stacked area's columns stand depends on how many points
+    // share a pixel column, so on the plot's width: with the plot now laid
+    // out, the ranges are taken again, and the layout follows if they moved.
+    if (RangesMovedWithLayout())
+        layOut();
     plot_ = plot;
 
     DrawBackWall(canvas, plot);
@@ -26,6 +36,17 @@ void TCustomAxisPanel::Draw(ChartCanvas& canvas) {
 
     DrawSeries(canvas);
     DrawAfterSeries(canvas);
+}
+
+bool TCustomAxisPanel::RangesMovedWithLayout() {
+    bool moved = false;
+    for (TChartAxis* axis : axes_) {
+        const AxisScale before = axis->Scale();
+        axis->AdjustRange();
+        moved = moved || axis->Scale().minimum != before.minimum ||
+                axis->Scale().maximum != before.maximum;
+    }
+    return moved;
 }
 
 void TCustomAxisPanel::DrawSeries(ChartCanvas& canvas) {

@@ -38,18 +38,6 @@ int TCustomSeries::BasePixel(int index) const {
     return SpanOf(ColumnOfPoint(index)).base;
 }
 
-namespace {
-// The points first..last of a series column by column: an area merges the
-// points of one pixel column, a line takes every point.
-auto ColumnsOf(const TCustomSeries& series, int first, int last) {
-    const TChartAxis& horizontal = series.GetHorizAxis();
-    return PixelColumns(
-        first, last, series.DrawArea(),
-        [&horizontal, &series](int i) { return horizontal.PixelOfValue(series.XAt(i)); },
-        [&series](int i) { return series.YAt(i); });
-}
-} // namespace
-
 // A line whose first visible point is not the series' first starts at the
 // plot's left edge, where the segment from the point before would cross it.
 TPoint TCustomSeries::LineStartAtLeftEdge(int first) const {
@@ -98,7 +86,7 @@ void TCustomSeries::DrawValues(ChartCanvas& canvas) {
     }
     int pointerIndex = -1; // the point of the last drawn column, whose marker is still due
     TPoint pointerAt;
-    auto columns = ColumnsOf(*this, first, last);
+    auto columns = Columns(first, last);
     for (PixelColumn column; columns.Next(column);) {
         const ColumnSpan span = SpanOf(column);
         const TPoint p{column.x, span.top};
@@ -171,7 +159,7 @@ int TCustomSeries::PointAtPixel(int x, int y) const {
     TPoint previous;
     int previousBase = 0;
     int previousShown = -1;
-    auto columns = ColumnsOf(*this, from, last);
+    auto columns = Columns(from, last);
     for (PixelColumn column; columns.Next(column) && column.first <= to;) {
         const ColumnSpan span = SpanOf(column);
         const TPoint p{column.x, span.top};

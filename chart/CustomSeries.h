@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChartAxis.h"
 #include "ChartPen.h"
 #include "ChartSeries.h"
 #include "SeriesGeometry.h"
@@ -41,6 +42,18 @@ public:
     int BasePixel(int index) const;
     // The top and base pixel a column of points is drawn between.
     virtual ColumnSpan SpanOf(const PixelColumn& column) const;
+
+protected:
+    // The points first..last column by column, as the series draws them: an
+    // area merges the points of one pixel column, a line takes every point.
+    // The pixels are the horizontal axis's as last laid out.
+    auto Columns(int first, int last) const {
+        const TChartAxis& horizontal = GetHorizAxis();
+        return PixelColumns(
+            first, last, drawArea_,
+            [&horizontal, this](int i) { return horizontal.PixelOfValue(XAt(i)); },
+            [this](int i) { return YAt(i); });
+    }
 
 private:
     PixelColumn ColumnOfPoint(int index) const;

@@ -327,3 +327,32 @@ TEST_F(DayChartTest, SeriesOutOfTheLegendAreStillDrawn) {
     const auto texts = canvas.Texts();
     EXPECT_EQ(std::count(texts.begin(), texts.end(), "CPU load, %"), 0);
 }
+
+// Keys in one minute and travel in the next share a pixel column over the
+// whole day, and the column stands as high as both: the left axis reaches
+// its top, so no column is cut off at the plot's edge.
+TEST_F(DayChartTest, TheLeftAxisReachesTheHighestColumnNotJustTheHighestMinute) {
+    for (int minute = 0; minute < 1440; ++minute) {
+        day.keys2->ReplaceY(minute, 0);
+        day.mouse2->ReplaceY(minute, 0);
+    }
+    // Two neighbouring minutes on one column, found with the labels as wide
+    // as they will be (three digits).
+    day.keys2->ReplaceY(10, 100);
+    Paint();
+    const TChartAxis& bottom = day.chart->BottomAxis();
+    int a = 600;
+    while (bottom.PixelOfValue(a) != bottom.PixelOfValue(a + 1))
+        ++a;
+    day.keys2->ReplaceY(10, 0);
+    day.keys2->ReplaceY(a, 100);
+    day.mouse2->ReplaceY(a + 1, 80);
+    Paint();
+    EXPECT_GE(day.chart->LeftAxis().Maximum(), 180);
+    // The column: keys up to 100, the travel on them up to 180, inside the plot.
+    const TChartAxis& left = day.chart->LeftAxis();
+    const int x = bottom.PixelOfValue(a);
+    EXPECT_GE(left.PixelOfValue(180), day.chart->PlotRect().top);
+    EXPECT_EQ(day.mouse2->PointAtPixel(x, left.PixelOfValue(170)), a + 1);
+    EXPECT_EQ(day.keys2->PointAtPixel(x, left.PixelOfValue(50)), a);
+}
