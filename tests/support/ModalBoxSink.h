@@ -23,6 +23,14 @@ public:
         return answer;
     }
 
+    // The boxes' texts, in the order shown.
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> texts;
+        for (const auto& m : messages)
+            texts.push_back(m.text);
+        return texts;
+    }
+
     std::function<void()> whileShown;
     std::vector<RecordingMessageSink::Message> messages;
     int onScreen = 0;

@@ -29,13 +29,6 @@ protected:
 
     void Fire() { SendMessageW(timer.Handle(), WM_TIMER, TTimer::kTimerId, 0); }
 
-    std::vector<std::string> Texts() const {
-        std::vector<std::string> texts;
-        for (const auto& m : boxes.messages)
-            texts.push_back(m.text);
-        return texts;
-    }
-
     ModalBoxSink boxes;
     ScopedMessageSink shown{boxes};
     TTimer timer;
@@ -71,13 +64,13 @@ TEST_F(OneBoxAtATime, ATimersBoxWhileABoxIsOnScreenIsDropped) {
         };
         Fire();
         EXPECT_EQ(firings, 4);
-        EXPECT_THAT(Texts(), ElementsAre("tick 1"));
+        EXPECT_THAT(boxes.Texts(), ElementsAre("tick 1"));
         EXPECT_EQ(boxes.mostOnScreen, 1);
         EXPECT_EQ(Application().BoxesOnScreen(), 0);
 
         Fire(); // the box has closed: the failure that still holds is shown
         EXPECT_EQ(firings, 8);
-        EXPECT_THAT(Texts(), ElementsAre("tick 1", "tick 5"));
+        EXPECT_THAT(boxes.Texts(), ElementsAre("tick 1", "tick 5"));
         EXPECT_EQ(boxes.mostOnScreen, 1);
     }
 }
@@ -100,7 +93,7 @@ TEST_F(OneBoxAtATime, ABoxForTheUserStandsOverATimersBox) {
         --depth;
     };
     Fire();
-    EXPECT_THAT(Texts(), ElementsAre("tick 1", "command failed"));
+    EXPECT_THAT(boxes.Texts(), ElementsAre("tick 1", "command failed"));
     EXPECT_EQ(boxes.mostOnScreen, 2);
     EXPECT_EQ(firings, 3);
 
@@ -108,6 +101,6 @@ TEST_F(OneBoxAtATime, ABoxForTheUserStandsOverATimersBox) {
     boxes = {};
     boxes.whileShown = [&] { Fire(); };
     SendMessageW(commands.Handle(), WM_COMMAND, 1, 0);
-    EXPECT_THAT(Texts(), ElementsAre("command failed"));
+    EXPECT_THAT(boxes.Texts(), ElementsAre("command failed"));
     EXPECT_EQ(firings, 4);
 }
