@@ -27,7 +27,10 @@ namespace {
 constexpr int kHintHidePause = 10000;
 
 // Where the day log and the recorder report what they got past: the
-// application's error box.
+// application's error box. The minute tick reports from its timer, so while
+// another box is on screen its report is dropped, not nested (one box at a
+// time, Application.h); a failure that holds is reported again by the next
+// tick.
 ErrorReporter ErrorBox() {
     return [](const std::exception& error) { Application().ShowException(error); };
 }

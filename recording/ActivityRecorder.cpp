@@ -38,6 +38,21 @@ void ActivityRecorder::StartMinuteTimer() {
     minuteTimer_.Restart();
 }
 
+// The tick does all its work on the clock and the store (the new day, the
+// minute, the save, the caption) before it reports anything, and reports
+// once, at its end: a box runs a message loop in which the next ticks run,
+// and they must find the store as this tick leaves it, not half changed.
+//
+// The minute's counts are added to its record, never put in its place. A
+// record is zero until a tick stores into it, unless counts reached it
+// before: an earlier pass of the same minute when the clock went back (the
+// end of daylight saving time, a clock set back by hand), an earlier run of
+// the same day (start-up loads today's file, whose records are kept), or
+// the file of a date the clock went back to (the new day is filled from
+// it). Adding keeps them all, and the counters start from zero after every
+// tick, so no count is stored twice; in the normal course the record is
+// zero and adding is storing. So "the same date" needs no memory of its
+// own: it is the date the store holds, whichever run or pass filled it.
 void ActivityRecorder::MinuteTick() {
     if (minuteTimer_.Interval() != kMinuteInterval)
         minuteTimer_.SetInterval(kMinuteInterval);
@@ -55,13 +70,14 @@ void ActivityRecorder::MinuteTick() {
     dayLog_.StoreMinute(minute, keyCount_, PixelsToDecimetres(mouseTravel_, pixelsPerInch_));
 
     // The minute is in the store now; whatever the save does, the next minute
-    // starts from zero so that no count is stored twice.
+    // starts from zero so that no count is stored twice. A save that fails
+    // leaves it there for the next one that succeeds.
     keyCount_ = 0;
     mouseTravel_ = 0;
 
+    const bool saved = dayLog_.SaveDayFile(met);
     FinishThenReport(report_, met, [&] {
-        dayLog_.SaveDayFile();
-        if (hooks_.viewShowsDate && hooks_.viewShowsDate(now.date)) {
+        if (saved && hooks_.viewShowsDate && hooks_.viewShowsDate(now.date)) {
             dayLog_.Span().CloseAt(minute);
             dayLog_.ActiveSpanCaption();
         }

@@ -45,11 +45,13 @@ public:
     // now also at second 0, where its interval stays what it was; every
     // later tick a minute after the one before.
     void StartMinuteTimer();
-    // The minute tick, from the minute timer. A tick on a new date first saves
-    // the store to its own date's file once more (minutes earlier saves could
-    // not write); should that fail too, the new day begins all the same and
-    // the error is reported when the tick is over, the minute stored. A save
-    // of the minute that fails ends the tick with its error.
+    // The minute tick, from the minute timer: the counts go into the minute's
+    // record (added to what it holds), the day file is written, and what
+    // failed is reported once, when all of that is done. A tick on a new date
+    // first saves the store to its own date's file once more (minutes
+    // earlier saves could not write); should that fail too, the new day
+    // begins all the same. A save that fails keeps the minute in the store
+    // for the next save; its error is reported, not raised.
     void MinuteTick();
 
     uint16_t KeyCount() const { return keyCount_; }

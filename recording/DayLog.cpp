@@ -29,8 +29,8 @@ MinuteRecord DayLog::RecordAt(int minute) const {
 }
 
 void DayLog::StoreMinute(uint16_t minute, double keys, double mouse) {
-    store_.keys.ReplaceY(minute, keys);
-    store_.mouse.ReplaceY(minute, mouse);
+    store_.keys.ReplaceY(minute, store_.keys.YAt(minute) + keys);
+    store_.mouse.ReplaceY(minute, store_.mouse.YAt(minute) + mouse);
 }
 
 // A crash in the middle of a save leaves its temporary file behind; it was
@@ -130,6 +130,16 @@ void DayLog::SaveDayFile() {
     FinishThenReport(report_, met, [&] { WriteDayFile(met); });
 }
 
+bool DayLog::SaveDayFile(MetErrors& met) {
+    try {
+        WriteDayFile(met);
+        return true;
+    } catch (const std::exception&) {
+        met.push_back(std::current_exception());
+        return false;
+    }
+}
+
 void DayLog::WriteDayFile(MetErrors& met) {
     RemoveStaleTempFiles();
     const std::string path = DayFileName(historyDir_, storeDate_);
@@ -163,11 +173,7 @@ void DayLog::ClearDayStore() {
 
 MetErrors DayLog::BeginDay(const Date& date) {
     MetErrors met;
-    try {
-        WriteDayFile(met);
-    } catch (const std::exception&) {
-        met.push_back(std::current_exception());
-    }
+    SaveDayFile(met);
     ClearDayStore();
     storeDate_ = date;
     unread_ = false;

@@ -40,6 +40,10 @@ public:
     // Writes the store to the file of the date it holds. The first save of
     // a run also removes temporary files that an earlier crash left.
     void SaveDayFile();
+    // The same inside an operation that reports at its own end: what the
+    // save meets, its own failure too, is added to `met`. True when the
+    // file was written.
+    bool SaveDayFile(MetErrors& met);
     void ClearDayStore();
     // The store moves on to another date. It is saved to its own date's file
     // once more first (minutes earlier saves could not write), then cleared
@@ -55,7 +59,8 @@ public:
     const ActiveSpan& Span() const { return span_; }
 
     MinuteRecord RecordAt(int minute) const;
-    // A closed minute's counts; the cpu field keeps what it holds.
+    // A closed minute's counts, added to what the minute holds (see the
+    // minute tick for why adding); the cpu field keeps what it holds.
     void StoreMinute(uint16_t minute, double keys, double mouse);
 
 private:

@@ -10,17 +10,20 @@
 // that find the store half changed.
 using MetErrors = std::vector<std::exception_ptr>;
 
-void ReportAll(const ErrorReporter& report, const MetErrors& met);
+// Reports what an operation met in one report, so that one operation shows
+// one box: a single error as it is, several as one error whose text holds
+// each of theirs, a paragraph each, in order. Nothing met, nothing reported.
+void ReportOnce(const ErrorReporter& report, const MetErrors& met);
 
 // Runs the rest of an operation, then reports what it met before, also when
-// that rest fails: the failure then goes on to the caller after the reports.
+// that rest fails: the failure then goes on to the caller after the report.
 template <typename Rest>
 void FinishThenReport(const ErrorReporter& report, const MetErrors& met, Rest&& rest) {
     try {
         rest();
     } catch (...) {
-        ReportAll(report, met);
+        ReportOnce(report, met);
         throw;
     }
-    ReportAll(report, met);
+    ReportOnce(report, met);
 }

@@ -32,6 +32,13 @@ void TApplication::SetTitle(std::string title) {
 
 int TApplication::ShowMessageBox(const std::string& text, const std::string& caption,
                                  unsigned flags) {
+    if (timerMessage_ && boxesOnScreen_ > 0)
+        return 0;
+    struct OnScreen {
+        int& count;
+        explicit OnScreen(int& c) : count(c) { ++count; }
+        ~OnScreen() { --count; }
+    } onScreen(boxesOnScreen_);
     return sink_->Show(text, caption, flags);
 }
 
@@ -52,6 +59,14 @@ void TApplication::Dispatch(const std::function<void()>& handler) noexcept {
         // Only the box itself failed; there is nowhere left to say so, and
         // nothing may leave a window procedure.
     }
+}
+
+void TApplication::DispatchWindowMessage(UINT message,
+                                         const std::function<void()>& handler) noexcept {
+    const bool outer = timerMessage_;
+    timerMessage_ = message == WM_TIMER;
+    Dispatch(handler);
+    timerMessage_ = outer;
 }
 
 void TApplication::HandleQueued(MSG& msg) noexcept {

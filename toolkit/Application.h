@@ -3,7 +3,8 @@
 // The process-wide application object.
 //
 //   Title/SetTitle            taskbar text and the caption of the error box
-//   SetMessageSink, ShowMessageBox, ShowException, Dispatch (see below)
+//   SetMessageSink, ShowMessageBox, ShowException, Dispatch,
+//   DispatchWindowMessage, BoxesOnScreen (see below)
 //   Handle()                  the hidden top-level application window: it
 //                             carries the taskbar button and owns every form,
 //                             so minimising it takes the forms along; when it
@@ -51,9 +52,30 @@ public:
     // nullptr puts the real message box back.
     void SetMessageSink(MessageSink* sink) { sink_ = sink ? sink : &messageBox_; }
     MessageSink* CurrentMessageSink() const { return sink_; }
+
+    // One box at a time for timers. A box runs a modal loop of its own, in
+    // which timers go on firing; a timer that failed once fails again a
+    // minute later, and each failure would open its box inside the loop of
+    // the one before (an hour of a locked file: sixty loops nested on one
+    // stack, sixty clicks). So while a box is on screen, a box that the
+    // handling of a timer's message would show is dropped: ShowMessageBox
+    // returns 0 at once, as for a box that could not be shown. Dropped, not
+    // kept for later: the timer's own work goes on regardless, and a failure
+    // that still holds is met again at its next firing, which shows it once
+    // the box on screen has closed; kept, they would come back as a row of
+    // boxes, one per firing. What a timer meets only once while another box
+    // is up goes unseen. A box from any other message (a command, a click,
+    // a key) is shown over the one on screen: it answers an act of the user.
+    // The message being handled is the innermost one that reached a toolkit
+    // window (DispatchWindowMessage), so a click handled inside a timer's
+    // box is a click.
     int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags);
+    // Boxes shown now and not yet closed.
+    int BoxesOnScreen() const { return boxesOnScreen_; }
 
     // The standard error box: caption = title, text = the error's message.
+    // It is a box as above: from a timer, while another box is on screen, it
+    // is dropped.
     void ShowException(const std::exception& error);
 
     // Runs a handler; whatever error escapes it is shown in the standard
@@ -79,7 +101,13 @@ public:
     //     queue after its menu), the main form's OnEndSession (the program
     //     ends)
     // A new one joins this list with its reason.
+    //
+    // The window binding goes through DispatchWindowMessage, which is
+    // Dispatch with the message's kind noted for the box rule above: the
+    // error box of a timer's message (WM_TIMER), like every other box it
+    // would show, is dropped while another box is on screen.
     void Dispatch(const std::function<void()>& handler) noexcept;
+    void DispatchWindowMessage(UINT message, const std::function<void()>& handler) noexcept;
 
     // Takes messages from this thread's queue and handles them until
     // finished() holds (asked before each wait). Returns false when WM_QUIT
@@ -122,6 +150,9 @@ private:
     std::string title_;
     MessageBoxSink messageBox_;
     MessageSink* sink_ = &messageBox_;
+    int boxesOnScreen_ = 0;
+    // The message being handled is a timer's.
+    bool timerMessage_ = false;
     WindowHandle window_;
     WindowHandle hintWindow_;
     TForm* mainForm_ = nullptr;

@@ -1,9 +1,5 @@
 #include "Timer.h"
 
-namespace {
-constexpr UINT_PTR kTimerId = 1;
-}
-
 TTimer::TTimer(TComponent* owner)
     : TComponent(owner), window_([this](HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) -> LRESULT {
           if (msg == WM_TIMER && wp == kTimerId) {

@@ -26,6 +26,11 @@ public:
     // for.
     virtual void Restart();
 
+    // The hidden window whose WM_TIMER messages (wParam kTimerId) raise
+    // OnTimer: a test sends one to raise it as the message loop would.
+    HWND Handle() const { return window_.Handle(); }
+    static constexpr UINT_PTR kTimerId = 1;
+
 private:
     void Update();
 

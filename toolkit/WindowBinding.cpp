@@ -25,7 +25,7 @@ LRESULT Deliver(WindowObject& object, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp,
                 Default byDefault) noexcept {
     LRESULT result = 0;
     bool handled = false;
-    Application().Dispatch([&] {
+    Application().DispatchWindowMessage(msg, [&] {
         result = object.WindowMessage(hwnd, msg, wp, lp);
         handled = true;
     });

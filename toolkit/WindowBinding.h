@@ -15,9 +15,10 @@
 //       destruction meet no half-destroyed object
 //
 // Every message of a bound window runs the object's WindowMessage through
-// Application().Dispatch: an error escaping it is shown in the standard error
-// box and the message then gets its default handling (DefWindowProcW, or the
-// native control's own procedure). After WM_NCDESTROY the window is unbound
+// Application().DispatchWindowMessage (Dispatch, with the message's kind
+// noted for the rule on boxes from timers): an error escaping it is shown in
+// the standard error box and the message then gets its default handling
+// (DefWindowProcW, or the native control's own procedure). After WM_NCDESTROY the window is unbound
 // and the object hears WindowUnbound.
 #include <windows.h>
 
