@@ -49,12 +49,12 @@ void TCustomSeries::DrawSegment(ChartCanvas& canvas, TPoint from, int fromBase, 
                                 int toBase, TColor color) {
     if (drawArea_) {
         const TPoint strip[4] = {from, to, {to.x, toBase}, {from.x, fromBase}};
-        areaLinesPen_.Apply(canvas, color);
+        areaLinesPen_.Apply(canvas, PixelScale(), color);
         canvas.SetBrush(ChartColorToRGB(areaColor_ != clTeeColor ? areaColor_ : color), areaBrush_);
         canvas.Polygon(strip, 4);
     }
     if (linePen_.Visible()) {
-        canvas.SetPen(ChartColorToRGB(color), linePen_.Width(), linePen_.Style());
+        canvas.SetPen(ChartColorToRGB(color), PixelScale()(linePen_.Width()), linePen_.Style());
         canvas.Line(from.x, from.y, to.x, to.y);
     }
 }
@@ -91,7 +91,7 @@ void TCustomSeries::DrawValues(ChartCanvas& canvas) {
         // A marker goes on after the segment that leaves its point, so it
         // lies over both of its segments.
         if (pointers && pointerIndex >= 0 && ValueColor(pointerIndex) != clNone)
-            pointer_.Draw(canvas, pointerAt.x, pointerAt.y, ValueColor(pointerIndex));
+            pointer_.Draw(canvas, PixelScale(), pointerAt.x, pointerAt.y, ValueColor(pointerIndex));
         previous = p;
         previousBase = base;
         havePrevious = true;
@@ -99,7 +99,7 @@ void TCustomSeries::DrawValues(ChartCanvas& canvas) {
         pointerAt = p;
     }
     if (pointers && pointerIndex >= 0 && ValueColor(pointerIndex) != clNone)
-        pointer_.Draw(canvas, pointerAt.x, pointerAt.y, ValueColor(pointerIndex));
+        pointer_.Draw(canvas, PixelScale(), pointerAt.x, pointerAt.y, ValueColor(pointerIndex));
 }
 
 // Points in ascending x order lie at non-decreasing pixels, so only those
@@ -112,7 +112,7 @@ std::pair<int, int> TCustomSeries::HitCandidates(int x, int first, int last) con
     auto pixelX = [&](int i) { return horizontal.PixelOfValue(XAt(i)); };
     if (XValues().Order() != loAscending || pixelX(first) > pixelX(last))
         return {first, last};
-    const int reach = pointer_.Visible() ? std::max(pointer_.HorizSize(), 1) : 0;
+    const int reach = pointer_.Visible() ? std::max(pointer_.ScaledHorizSize(PixelScale()), 1) : 0;
     auto firstAtOrRightOf = [&](int pixel) {
         int low = first, high = last + 1;
         while (low < high) {
@@ -137,6 +137,8 @@ int TCustomSeries::PointAtPixel(int x, int y) const {
     const auto [from, to] = HitCandidates(x, first, last);
     const TPoint pixel{x, y};
     const bool pointers = pointer_.Visible();
+    const int pointerWidth = pointer_.ScaledHorizSize(PixelScale());
+    const int pointerHeight = pointer_.ScaledVertSize(PixelScale());
     TPoint previous;
     int previousBase = 0;
     if (from > first) {
@@ -146,8 +148,7 @@ int TCustomSeries::PointAtPixel(int x, int y) const {
     for (int i = from; i <= to; ++i) {
         const TPoint p = PixelOf(i);
         const int base = drawArea_ ? BasePixel(i) : 0;
-        if (pointers && std::abs(p.x - x) < pointer_.HorizSize() &&
-            std::abs(p.y - y) < pointer_.VertSize())
+        if (pointers && std::abs(p.x - x) < pointerWidth && std::abs(p.y - y) < pointerHeight)
             return i;
         if (p == pixel)
             return i;
@@ -170,7 +171,7 @@ void TCustomSeries::DrawLegendShape(ChartCanvas& canvas, const TRect& box) const
     const TColor color = ChartColorToRGB(SeriesColor());
     if (drawArea_) {
         if (areaLinesPen_.Visible()) {
-            areaLinesPen_.Apply(canvas, color);
+            areaLinesPen_.Apply(canvas, PixelScale(), color);
             canvas.SetBrush(color, areaBrush_);
             canvas.Rectangle(box);
         } else if (areaBrush_ == ChartBrushStyle::Solid) {
@@ -179,9 +180,9 @@ void TCustomSeries::DrawLegendShape(ChartCanvas& canvas, const TRect& box) const
         return;
     }
     if (linePen_.Visible()) {
-        canvas.SetPen(color, linePen_.Width(), linePen_.Style());
+        canvas.SetPen(color, PixelScale()(linePen_.Width()), linePen_.Style());
         canvas.Line(box.left, CentreY(box), box.right, CentreY(box));
     }
     if (pointer_.Visible())
-        pointer_.Draw(canvas, CentreX(box), CentreY(box), color);
+        pointer_.Draw(canvas, PixelScale(), CentreX(box), CentreY(box), color);
 }
