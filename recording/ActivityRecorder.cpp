@@ -10,9 +10,11 @@ std::optional<ScreenPoint> CursorPosition() {
 }
 
 ActivityRecorder::ActivityRecorder(DayLog& dayLog, const Clock& clock, TTimer& minuteTimer,
-                                   int pixelsPerInch, ErrorReporter report, Hooks hooks)
-    : dayLog_(dayLog), clock_(clock), minuteTimer_(minuteTimer), pixelsPerInch_(pixelsPerInch),
-      report_(std::move(report)), hooks_(std::move(hooks)) {}
+                                   std::function<int()> pixelsPerInch, ErrorReporter report,
+                                   Hooks hooks)
+    : dayLog_(dayLog), clock_(clock), minuteTimer_(minuteTimer),
+      pixelsPerInch_(std::move(pixelsPerInch)), report_(std::move(report)),
+      hooks_(std::move(hooks)) {}
 
 void ActivityRecorder::PollPointer() {
     if (std::optional<ScreenPoint> position = hooks_.readPointer())
@@ -25,7 +27,7 @@ void ActivityRecorder::Poll(ScreenPoint position) {
     mouseTravel_ += PointerStep(lastCursorPos_, position); // wraps at 32 bits
     if (hooks_.setActivityTitle)
         hooks_.setActivityTitle("Activity [" + std::to_string(keyCount_) + " : " +
-                                std::to_string(PixelsToDecimetres(mouseTravel_, pixelsPerInch_)) +
+                                std::to_string(PixelsToDecimetres(mouseTravel_, pixelsPerInch_())) +
                                 "]");
     lastCursorPos_ = position;
 }
@@ -52,7 +54,7 @@ void ActivityRecorder::MinuteTick() {
         met = dayLog_.BeginDay(now.date);
 
     dayLog_.Span().last = minute;
-    dayLog_.StoreMinute(minute, keyCount_, PixelsToDecimetres(mouseTravel_, pixelsPerInch_));
+    dayLog_.StoreMinute(minute, keyCount_, PixelsToDecimetres(mouseTravel_, pixelsPerInch_()));
 
     // The minute is in the store now; whatever the save does, the next minute
     // starts from zero so that no count is stored twice.

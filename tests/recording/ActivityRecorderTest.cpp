@@ -40,12 +40,13 @@ protected:
 
     std::string title = "Activity";
     std::optional<Date> onView; // the date the view on screen shows
+    int pixelsPerInch = 96;     // the window's scale
     WatchedTimer minuteTimer;
     ActivityRecorder recorder{
         log,
         clock,
         minuteTimer,
-        96,
+        [this] { return pixelsPerInch; },
         Reporter(),
         ActivityRecorder::Hooks{[this](const std::string& text) { title = text; },
                                 [this](const Date& date) { return onView == date; }}};
@@ -88,6 +89,20 @@ TEST_F(ActivityRecorderTest, TheTickStoresTheMinuteJustEndedUnderTheOneJustBegun
     EXPECT_EQ(title, "Activity [57 : 3]"); // kept until the pointer moves again
     TickAt(10, 2);
     EXPECT_EQ(log.RecordAt(602), (MinuteRecord{}));
+}
+
+TEST_F(ActivityRecorderTest, TheSameHandMovementCountsTheSameAtEveryScale) {
+    // A metre of pointer travel is 3780 pixels at 96 ppi, 7560 at 192; the
+    // window moves to a screen of 192 ppi between the two minutes.
+    recorder.SetLastCursorPos({0, 0});
+    recorder.Poll({3780, 0});
+    TickAt(10, 1);
+    pixelsPerInch = 192;
+    recorder.Poll({3780 - 7560, 0});
+    EXPECT_EQ(title, "Activity [0 : 10]");
+    TickAt(10, 2);
+    EXPECT_EQ(log.RecordAt(601).mouse, 10);
+    EXPECT_EQ(log.RecordAt(602).mouse, 10);
 }
 
 TEST_F(ActivityRecorderTest, KeyCountsWrapAtSixteenBits) {
@@ -220,7 +235,7 @@ TEST_F(ActivityRecorderTest, AMidnightFailureIsReportedOnceTheNewDaysFirstMinute
     const ErrorReporter look = [&](const std::exception&) {
         seen.push_back({log.StoreDate(), log.RecordAt(0), ReadFile(historyDir + "26-12-10.dat")});
     };
-    ActivityRecorder ticking{log, clock, minuteTimer, 96, look, {}};
+    ActivityRecorder ticking{log, clock, minuteTimer, [] { return 96; }, look, {}};
     ticking.KeyDown();
     clock.Set({{2026, 12, 10}, 0, 0, 0, 5});
     ticking.MinuteTick();
@@ -237,8 +252,9 @@ TEST_F(ActivityRecorderTest, APollThatCannotReadThePointerCountsNothing) {
                                                      std::nullopt, ScreenPoint{103, 104}};
     size_t next = 0;
     ActivityRecorder polled{
-        log, clock,      minuteTimer,
-        96,  Reporter(), ActivityRecorder::Hooks{nullptr, nullptr, [&] { return reads[next++]; }}};
+        log,         clock,
+        minuteTimer, [] { return 96; },
+        Reporter(),  ActivityRecorder::Hooks{nullptr, nullptr, [&] { return reads[next++]; }}};
     polled.SetLastCursorPos({100, 100});
     for (size_t i = 0; i < reads.size(); ++i) {
         polled.PollPointer();
