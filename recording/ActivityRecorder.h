@@ -56,6 +56,7 @@ public:
     void MinuteTick();
 
     uint16_t KeyCount() const { return keyCount_; }
+    // Pixels at the scale of the last poll.
     uint32_t MouseTravel() const { return mouseTravel_; }
     ScreenPoint LastCursorPos() const { return lastCursorPos_; }
     // Where travel is measured from; start-up sets the pointer's position, so
@@ -69,6 +70,7 @@ private:
     const Clock& clock_;
     TTimer& minuteTimer_;
     std::function<int()> pixelsPerInch_;
+    int travelPpi_; // the scale MouseTravel is counted at
     ErrorReporter report_;
     Hooks hooks_;
     uint16_t keyCount_ = 0;

@@ -92,8 +92,9 @@ TEST_F(ActivityRecorderTest, TheTickStoresTheMinuteJustEndedUnderTheOneJustBegun
 }
 
 TEST_F(ActivityRecorderTest, TheSameHandMovementCountsTheSameAtEveryScale) {
-    // A metre of pointer travel is 3780 pixels at 96 ppi, 7560 at 192; the
-    // window moves to a screen of 192 ppi between the two minutes.
+    // A metre of pointer travel is 3780 pixels at 96 ppi, 7560 at 192. The
+    // window moves to a screen of 192 ppi between the first two minutes, and
+    // back in the middle of the third.
     recorder.SetLastCursorPos({0, 0});
     recorder.Poll({3780, 0});
     TickAt(10, 1);
@@ -101,8 +102,14 @@ TEST_F(ActivityRecorderTest, TheSameHandMovementCountsTheSameAtEveryScale) {
     recorder.Poll({3780 - 7560, 0});
     EXPECT_EQ(title, "Activity [0 : 10]");
     TickAt(10, 2);
+    recorder.Poll({3780, 0});
+    pixelsPerInch = 96;
+    recorder.Poll({3780 + 3780, 0});
+    EXPECT_EQ(title, "Activity [0 : 20]");
+    TickAt(10, 3);
     EXPECT_EQ(log.RecordAt(601).mouse, 10);
     EXPECT_EQ(log.RecordAt(602).mouse, 10);
+    EXPECT_EQ(log.RecordAt(603).mouse, 20);
 }
 
 TEST_F(ActivityRecorderTest, KeyCountsWrapAtSixteenBits) {
