@@ -401,12 +401,15 @@ void TControl::ScaleTo(int toPpi, const TRect* placed) {
     const int fromPpi = pixelsPerInch_;
     if (toPpi <= 0 || (toPpi == fromPpi && !placed))
         return;
-    // The children are scaled into the client area as it would be if it
-    // scaled exactly; the anchors then take them to the one the window has
-    // (a frame or a caption need not scale as the contents do).
+    // The children are scaled from their sizes as given, which fit this
+    // control's client area as its own given size makes it. A child control
+    // is scaled from its given size (or the layout puts it where it must
+    // be); a window with a frame, which need not scale as the contents do,
+    // or one the system places, had the client area it has now, scaled.
+    // The anchors then take the children to the client area it really has.
     const TRect client = ClientRect();
-    const int expectedWidth = ScaleLength(client.Width(), toPpi, fromPpi);
-    const int expectedHeight = ScaleLength(client.Height(), toPpi, fromPpi);
+    int expectedWidth = ScaleLength(client.Width(), toPpi, fromPpi);
+    int expectedHeight = ScaleLength(client.Height(), toPpi, fromPpi);
     const bool outermost = !parent_ || !parent_->scaling_;
     pixelsPerInch_ = toPpi;
     {
@@ -416,6 +419,11 @@ void TControl::ScaleTo(int toPpi, const TRect* placed) {
             ~Scaling() { flag = false; }
         } scaling(scaling_);
         PlaceScaled(fromPpi, toPpi, placed);
+        if (parent_ && !placed) {
+            const TRect scaled = ClientRect();
+            expectedWidth = scaled.Width();
+            expectedHeight = scaled.Height();
+        }
         ChangeScale(toPpi, fromPpi);
         for (TControl* child : controls_)
             child->ScaleTo(toPpi, nullptr);
