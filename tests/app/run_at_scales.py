@@ -10,6 +10,11 @@ it, then that server is stopped too. The program learns the scale it should
 find from TALLYVANE_SCREEN_PPI.
 
     run_at_scales.py --prefix DIR --ppi 120 144 192 -- program.exe [args]
+    run_at_scales.py --prefix DIR --ppi 144 --host -- command [args]
+
+With --host the command is a program of this machine that drives Windows
+programs itself (scripts/screenshots.py): it runs with the prefix's
+environment, so its Wine processes meet the server at that scale.
 """
 
 import argparse
@@ -60,14 +65,15 @@ def set_scale(ppi, env):
     stop_server(env)
 
 
-def run_at(ppi, program, env, timeout):
+def run_at(ppi, program, env, timeout, host=False):
     set_scale(ppi, env)
     server = subprocess.Popen(["wineserver", "-f", "-p"], env=env, stdin=subprocess.DEVNULL,
                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
         quiet(["wineboot"], env)  # the services, away from the program's output
         print(f"--- at {ppi} pixels per inch", flush=True)
-        return subprocess.run(["wine", *program], env=dict(env, TALLYVANE_SCREEN_PPI=str(ppi)),
+        command = program if host else ["wine", *program]
+        return subprocess.run(command, env=dict(env, TALLYVANE_SCREEN_PPI=str(ppi)),
                               stdin=subprocess.DEVNULL, timeout=timeout).returncode
     finally:
         stop_server(env)
@@ -79,6 +85,8 @@ def main():
     parser.add_argument("--prefix", required=True)
     parser.add_argument("--ppi", type=int, nargs="+", required=True)
     parser.add_argument("--timeout", type=int, default=240, help="seconds for each scale")
+    parser.add_argument("--host", action="store_true",
+                        help="the command runs on this machine, not under Wine")
     parser.add_argument("program", nargs=argparse.REMAINDER)
     args = parser.parse_args()
     program = args.program[1:] if args.program[:1] == ["--"] else args.program
@@ -87,7 +95,7 @@ def main():
     prefix = os.path.abspath(args.prefix)
     env = environment(prefix)
     make_prefix(prefix, env)
-    failed = [ppi for ppi in args.ppi if run_at(ppi, program, env, args.timeout) != 0]
+    failed = [ppi for ppi in args.ppi if run_at(ppi, program, env, args.timeout, args.host) != 0]
     if failed:
         print("failed at " + ", ".join(map(str, failed)) + " pixels per inch", flush=True)
         return 1
