@@ -26,10 +26,10 @@ public:
         if (!visible_ || style_ == ChartPenStyle::Clear)
             canvas.SetPen(0, 1, ChartPenStyle::Clear);
         else
-            canvas.SetPen(ChartColorToRGB(color_, fallback), scale(width_), style_);
+            canvas.SetPen(ChartColorToRGB(color_, fallback), scale.PenWidth(width_), style_);
     }
     // The width a visible pen takes in a layout at that scale; 0 when hidden.
-    int VisibleWidth(ChartScale scale) const { return visible_ ? scale(width_) : 0; }
+    int VisibleWidth(ChartScale scale) const { return visible_ ? scale.PenWidth(width_) : 0; }
 
 private:
     TColor color_;

@@ -59,7 +59,7 @@ void TCustomChart::DrawAfterSeries(ChartCanvas& canvas) {
 
 void TCustomChart::DrawZoomRectangle(ChartCanvas& canvas) const {
     TColor background = ChartColorToRGB(Color());
-    canvas.SetPen(background == clWhite ? clBlack : background, PixelScale()(1),
+    canvas.SetPen(background == clWhite ? clBlack : background, PixelScale().PenWidth(1),
                   ChartPenStyle::Solid);
     canvas.SetPenMode(ChartPenMode::NotXor);
     canvas.SetBrush(clWhite, ChartBrushStyle::Clear);

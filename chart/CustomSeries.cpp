@@ -54,7 +54,8 @@ void TCustomSeries::DrawSegment(ChartCanvas& canvas, TPoint from, int fromBase, 
         canvas.Polygon(strip, 4);
     }
     if (linePen_.Visible()) {
-        canvas.SetPen(ChartColorToRGB(color), PixelScale()(linePen_.Width()), linePen_.Style());
+        canvas.SetPen(ChartColorToRGB(color), PixelScale().PenWidth(linePen_.Width()),
+                      linePen_.Style());
         canvas.Line(from.x, from.y, to.x, to.y);
     }
 }
@@ -180,7 +181,7 @@ void TCustomSeries::DrawLegendShape(ChartCanvas& canvas, const TRect& box) const
         return;
     }
     if (linePen_.Visible()) {
-        canvas.SetPen(color, PixelScale()(linePen_.Width()), linePen_.Style());
+        canvas.SetPen(color, PixelScale().PenWidth(linePen_.Width()), linePen_.Style());
         canvas.Line(box.left, CentreY(box), box.right, CentreY(box));
     }
     if (pointer_.Visible())

@@ -58,7 +58,7 @@ TEST(ChartScale, SizesAreScaledAndTheDesignKeepsItsValues) {
     ChartsAt at(144);
     TChart& month = *at.charts.month.chart;
     const auto shapes = Paint(month);
-    // Markers of 3 half-sized are 5 at 150 %, the lines 3 wide are 5.
+    // Markers of 3 half-sized are 5 at 150 %.
     int markers = 0;
     for (const Op& op : shapes)
         if (op.kind == Kind::Ellipse) {
@@ -75,6 +75,17 @@ TEST(ChartScale, SizesAreScaledAndTheDesignKeepsItsValues) {
     EXPECT_EQ(month.BottomAxis().PosLabels(), month.PlotRect().bottom + S(6, 144));
     // A click on an axis reaches 3 pixels past its line, scaled.
     EXPECT_EQ(month.LeftAxis().ClickRect().right, month.LeftAxis().PosAxis() + S(3, 144));
+}
+
+TEST(ChartScale, PensKeepThinLinesThinAtFractionalScales) {
+    struct Case {
+        int designed, ppi, width;
+    };
+    const Case cases[] = {{1, 96, 1},  {1, 120, 1}, {1, 144, 1}, {1, 168, 2},
+                          {1, 192, 2}, {3, 96, 3},  {3, 120, 4}, {3, 144, 4},
+                          {3, 192, 6}, {2, 144, 3}, {0, 144, 0}, {1, 72, 1}};
+    for (const Case& c : cases)
+        EXPECT_EQ(ChartScale{c.ppi}.PenWidth(c.designed), c.width) << c.designed << " at " << c.ppi;
 }
 
 TEST(ChartScale, APointUnderItsScaledMarkerIsHit) {

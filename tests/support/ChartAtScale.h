@@ -44,7 +44,7 @@ inline std::string Describe(const Op& op) {
 
 // Each coordinate within `tolerance` pixels of the designed one scaled (the
 // roundings of margins, label rows and axis ends add up to a few); font
-// heights and pen widths scaled exactly.
+// heights and pen widths scaled exactly (pens by their own rounding).
 inline void ExpectLaidOutToScale(const std::vector<Op>& designed, const std::vector<Op>& scaled,
                                  int ppi, int tolerance) {
     ASSERT_EQ(designed.size(), scaled.size()) << "another number of shapes at " << ppi;
@@ -73,7 +73,7 @@ inline void ExpectLaidOutToScale(const std::vector<Op>& designed, const std::vec
         if (d.kind == Kind::Text) {
             EXPECT_EQ(k.font.height, s(d.font.height)) << Describe(k);
         } else if (d.penStyle != ChartPenStyle::Clear) {
-            EXPECT_EQ(k.penWidth, s(d.penWidth)) << Describe(k);
+            EXPECT_EQ(k.penWidth, ChartScale{ppi}.PenWidth(d.penWidth)) << Describe(k);
         }
     }
 }
