@@ -30,6 +30,7 @@
 //  any      | wheel                                   | shift the vertical axes 3 %   | same
 //
 // The user's OnMouseDown, OnMouseMove and OnMouseUp run before any of this.
+// Distances in pixels are the designed ones, at the chart's scale.
 
 void TCustomChart::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     TControl::MouseDown(button, shift, x, y);
@@ -204,7 +205,8 @@ void TCustomChart::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
         }
         zoom_.x1 = x;
         zoom_.y1 = y;
-        if (std::abs(x - zoom_.x0) > 16 && std::abs(y - zoom_.y0) > 16) {
+        const int least = PixelScale()(16);
+        if (std::abs(x - zoom_.x0) > least && std::abs(y - zoom_.y0) > least) {
             if (x > zoom_.x0 && y > zoom_.y0)
                 ZoomRect(zoom_.x0, zoom_.y0, x, y);
             else

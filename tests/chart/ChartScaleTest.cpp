@@ -98,3 +98,21 @@ TEST(ChartScale, APointUnderItsScaledMarkerIsHit) {
     // 6 pixels off the point: outside a designed marker of 3, inside one of 6.
     EXPECT_EQ(keys.PointAtPixel(p.x + 5, p.y - 5), index);
 }
+
+TEST(ChartScale, AZoomDragMustBeTheDesignedLengthAtTheChartsScale) {
+    ChartsAt at(144);
+    TChart& day = *at.charts.day.chart;
+    day.BottomAxis().SetRange(0, 1440); // the whole day, as designed
+    Paint(day);
+    const TRect plot = day.PlotRect();
+    const int x = CentreX(plot), y = CentreY(plot);
+    // 20 pixels is more than 16, yet less than the 24 they are at 150 %.
+    day.MouseDown(mbLeft, ssLeft, x, y);
+    day.MouseMove(ssLeft, x + 20, y + 20);
+    day.MouseUp(mbLeft, 0, x + 20, y + 20);
+    EXPECT_FALSE(day.Zoomed());
+    day.MouseDown(mbLeft, ssLeft, x, y);
+    day.MouseMove(ssLeft, x + 30, y + 30);
+    day.MouseUp(mbLeft, 0, x + 30, y + 30);
+    EXPECT_TRUE(day.Zoomed());
+}
