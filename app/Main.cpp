@@ -220,7 +220,8 @@ void TfrmMain::ApplyOptions() {
 }
 
 void TfrmMain::SetTreeWidth(int width) {
-    parts_->tree.SetWidth(std::clamp(width, 0, std::max(Width() - 40, 0)));
+    const int room = ScaleLength(40, PixelsPerInch(), kDesignedPixelsPerInch);
+    parts_->tree.SetWidth(std::clamp(width, 0, std::max(Width() - room, 0)));
 }
 
 void TfrmMain::Resized() {
