@@ -88,14 +88,15 @@ struct TfrmMain::Parts {
                  clock, historyDir, ErrorBox(),
                  DayLog::Caption{[this] { return dayCaption.Hint(); },
                                  [this](const std::string& text) { dayCaption.SetCaption(text); }}),
-          recorder(dayLog, clock, timerMinutes, form.PixelsPerInch(), ErrorBox(),
-                   ActivityRecorder::Hooks{[this](const std::string& title) {
-                                               dayChart.LeftAxis().Title().SetCaption(title);
-                                           },
-                                           [this](const Date& date) {
-                                               const TTreeNode* node = tree.Selected();
-                                               return node && LabelShowsDate(node->Text(), date);
-                                           }}),
+          recorder(
+              dayLog, clock, timerMinutes, [&form] { return form.PixelsPerInch(); }, ErrorBox(),
+              ActivityRecorder::Hooks{[this](const std::string& title) {
+                                          dayChart.LeftAxis().Title().SetCaption(title);
+                                      },
+                                      [this](const Date& date) {
+                                          const TTreeNode* node = tree.Selected();
+                                          return node && LabelShowsDate(node->Text(), date);
+                                      }}),
           views(HistoryPartsOf(form), dayLog, clock) {}
 
     TTreeView& tree;
@@ -224,7 +225,8 @@ void TfrmMain::ApplyOptions() {
 }
 
 void TfrmMain::SetTreeWidth(int width) {
-    parts_->tree.SetWidth(std::clamp(width, 0, std::max(Width() - 40, 0)));
+    const int room = ScaleLength(40, PixelsPerInch(), kDesignedPixelsPerInch);
+    parts_->tree.SetWidth(std::clamp(width, 0, std::max(Width() - room, 0)));
 }
 
 void TfrmMain::Resized() {

@@ -51,7 +51,7 @@ void RunRecordingBench() {
     Report("SaveDayFile (atomic, flushed)", save, "raw write + flush", rawFlushed);
 
     TTimer minuteTimer;
-    ActivityRecorder recorder(log, clock, minuteTimer, 96, StopOnError, {});
+    ActivityRecorder recorder(log, clock, minuteTimer, [] { return 96; }, StopOnError, {});
     const int polls = 20000;
     double poll = MicrosecondsEach(polls, [&] { recorder.PollPointer(); });
     double cursor = MicrosecondsEach(polls, [&] {

@@ -65,7 +65,7 @@ void TCustomBarSeries::DrawValues(ChartCanvas& canvas) {
     const int slot =
         std::max(1, horizontal.Scale().Length() / std::max(1, LastVisible() - first + 1));
     const int half = std::max(1, slot * barWidthPercent_ / 200);
-    barPen_.Apply(canvas);
+    barPen_.Apply(canvas, PixelScale());
     for (int i = first; i <= LastVisible(); ++i) {
         const double origin = Origin(i);
         const double top = multiBar_ == mbStacked ? origin + YAt(i) : YAt(i);
@@ -82,7 +82,7 @@ void TCustomBarSeries::DrawValues(ChartCanvas& canvas) {
 }
 
 void TCustomBarSeries::DrawLegendShape(ChartCanvas& canvas, const TRect& box) const {
-    barPen_.Apply(canvas);
+    barPen_.Apply(canvas, PixelScale());
     canvas.SetBrush(ChartColorToRGB(SeriesColor()), barBrush_.Style());
     canvas.Rectangle(box);
 }

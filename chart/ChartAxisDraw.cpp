@@ -1,10 +1,12 @@
 #include "ChartAxis.h"
 
 #include "ChartMath.h"
+#include "CustomAxisPanel.h"
 
 #include <cmath>
 
 void TChartAxis::Draw(ChartCanvas& canvas, const TRect& plot) {
+    const ChartScale scale = chart_.PixelScale();
     DrawTitle(canvas);
 
     tickPixels_.clear();
@@ -12,7 +14,7 @@ void TChartAxis::Draw(ChartCanvas& canvas, const TRect& plot) {
     if (ResolvedLabelStyle() != talNone) {
         incrementUsed_ = CalcIncrement(canvas, true);
         LabelValues(scale_.minimum, scale_.maximum, incrementUsed_, roundFirstLabel_, labelValues_);
-        canvas.SetFont(labelsFont_.Described(labelsAngle_));
+        canvas.SetFont(labelsFont_.Described(scale, labelsAngle_));
         canvas.SetBrush(clWhite, ChartBrushStyle::Clear);
         const int fontHeight = canvas.TextExtent("W").cy;
         for (double value : labelValues_) {
@@ -27,7 +29,7 @@ void TChartAxis::Draw(ChartCanvas& canvas, const TRect& plot) {
     }
 
     if (axisPen_.Visible()) {
-        axisPen_.Apply(canvas);
+        axisPen_.Apply(canvas, scale);
         if (Horizontal())
             canvas.Line(scale_.startPos, posAxis_, scale_.endPos + 1, posAxis_);
         else
@@ -42,7 +44,7 @@ void TChartAxis::DrawTitle(ChartCanvas& canvas) {
     if (caption.empty())
         return;
     const int angle = title_.Angle() % 360;
-    canvas.SetFont(title_.Font().Described(angle));
+    canvas.SetFont(title_.Font().Described(chart_.PixelScale(), angle));
     canvas.SetBrush(clWhite, ChartBrushStyle::Clear);
     ChartSize size = canvas.TextExtent(caption);
     const int centre = scale_.Centre();
@@ -158,18 +160,19 @@ void TChartAxis::TickLine(ChartCanvas& canvas, int pos, int from, int length) co
 void TChartAxis::DrawTicks(ChartCanvas& canvas, const TRect& plot) {
     if (tickPixels_.empty())
         return;
+    const ChartScale scale = chart_.PixelScale();
     if (ticks_.Visible() && tickLength_ > 0) {
-        ticks_.Apply(canvas);
+        ticks_.Apply(canvas, scale);
         for (int pixel : tickPixels_)
-            TickLine(canvas, pixel, 1, tickLength_);
+            TickLine(canvas, pixel, 1, scale(tickLength_));
     }
     if (ticksInner_.Visible() && tickInnerLength_ > 0) {
-        ticksInner_.Apply(canvas);
+        ticksInner_.Apply(canvas, scale);
         for (int pixel : tickPixels_)
-            TickLine(canvas, pixel, 0, -tickInnerLength_);
+            TickLine(canvas, pixel, 0, -scale(tickInnerLength_));
     }
     if (grid_.Visible()) {
-        grid_.Apply(canvas, clGray);
+        grid_.Apply(canvas, scale, clGray);
         // Inside the back wall's frame only: a grid line on the plot's edge
         // would paint over the frame in the grid's colour.
         auto gridLine = [&](int pixel) {
@@ -195,16 +198,17 @@ void TChartAxis::DrawMinorTicks(ChartCanvas& canvas, const TRect& plot) {
     const bool gridShown = minorGrid_.Visible();
     if ((!ticksShown && !gridShown) || tickPixels_.empty() || minorTickCount_ <= 0)
         return;
+    const ChartScale scale = chart_.PixelScale();
     auto minor = [&](double position) {
         int pixel = int(std::lround(position));
         if (pixel <= scale_.startPos || pixel >= scale_.endPos)
             return;
         if (ticksShown) {
-            minorTicks_.Apply(canvas);
-            TickLine(canvas, pixel, 1, minorTickLength_);
+            minorTicks_.Apply(canvas, scale);
+            TickLine(canvas, pixel, 1, scale(minorTickLength_));
         }
         if (gridShown) {
-            minorGrid_.Apply(canvas, clGray);
+            minorGrid_.Apply(canvas, scale, clGray);
             if (Horizontal())
                 canvas.Line(pixel, plot.top + 1, pixel, plot.bottom);
             else

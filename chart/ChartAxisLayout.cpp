@@ -20,7 +20,7 @@ int LineCount(const std::string& text, bool multiLine) {
 } // namespace
 
 int TChartAxis::FontHeight(ChartCanvas& canvas, const TChartFont& font, int angle) const {
-    canvas.SetFont(font.Described(angle));
+    canvas.SetFont(font.Described(chart_.PixelScale(), angle));
     return canvas.TextExtent("W").cy;
 }
 
@@ -67,7 +67,7 @@ int TChartAxis::WidestLabel(ChartCanvas& canvas) {
         low = increment * std::trunc(low / increment);
         high = increment * std::trunc(high / increment);
     }
-    canvas.SetFont(labelsFont_.Described(labelsAngle_));
+    canvas.SetFont(labelsFont_.Described(chart_.PixelScale(), labelsAngle_));
     int widest = std::max(LabelWidth(canvas, FormatLabel(low, false)),
                           LabelWidth(canvas, FormatLabel(high, false)));
     return widest + canvas.TextExtent(" ").cx;
@@ -76,6 +76,7 @@ int TChartAxis::WidestLabel(ChartCanvas& canvas) {
 void TChartAxis::ReserveSpace(ChartCanvas& canvas, TRect& plot) {
     SetPositions(plot);
     const bool horizontal = Horizontal();
+    const ChartScale scale = chart_.PixelScale();
     // Takes `size` pixels off the plot on this axis's side and returns the
     // new edge.
     auto take = [&](int size) {
@@ -85,16 +86,16 @@ void TChartAxis::ReserveSpace(ChartCanvas& canvas, TRect& plot) {
     };
 
     if (!title_.Caption().empty()) {
-        int size = titleSize_;
+        int size = scale(titleSize_);
         if (size == 0)
             size = RunsAlong(horizontal, title_.Angle())
                        ? FontHeight(canvas, title_.Font())
-                       : (canvas.SetFont(title_.Font().Described()),
+                       : (canvas.SetFont(title_.Font().Described(scale)),
                           canvas.TextExtent(title_.Caption()).cx);
         posTitle_ = take(size);
     }
     if (labels_) {
-        int size = labelsSize_;
+        int size = scale(labelsSize_);
         if (size == 0)
             size = RunsAlong(horizontal, labelsAngle_) ? FontHeight(canvas, labelsFont_)
                                                        : WidestLabel(canvas);
@@ -102,9 +103,9 @@ void TChartAxis::ReserveSpace(ChartCanvas& canvas, TRect& plot) {
     } else {
         posLabels_ = take(0); // the click area then ends at the axis
     }
-    int tickSpace = axisPen_.VisibleWidth() + (ticks_.Visible() ? tickLength_ : 0);
+    int tickSpace = axisPen_.VisibleWidth(scale) + (ticks_.Visible() ? scale(tickLength_) : 0);
     if (minorTicks_.Visible())
-        tickSpace = std::max(tickSpace, minorTickLength_);
+        tickSpace = std::max(tickSpace, scale(minorTickLength_));
     take(tickSpace);
 }
 
@@ -125,12 +126,14 @@ void TChartAxis::SetPositions(const TRect& plot) {
 }
 
 TRect TChartAxis::ClickRect() const {
+    const int reach = chart_.PixelScale()(3);
     if (Horizontal()) {
         if (otherSide_)
-            return {scale_.startPos, std::min(posLabels_, posAxis_), scale_.endPos, posAxis_ + 3};
-        return {scale_.startPos, posAxis_ - 3, scale_.endPos, std::max(posLabels_, posAxis_)};
+            return {scale_.startPos, std::min(posLabels_, posAxis_), scale_.endPos,
+                    posAxis_ + reach};
+        return {scale_.startPos, posAxis_ - reach, scale_.endPos, std::max(posLabels_, posAxis_)};
     }
     if (otherSide_)
-        return {posAxis_ - 3, scale_.startPos, std::max(posLabels_, posAxis_), scale_.endPos};
-    return {std::min(posLabels_, posAxis_), scale_.startPos, posAxis_ + 3, scale_.endPos};
+        return {posAxis_ - reach, scale_.startPos, std::max(posLabels_, posAxis_), scale_.endPos};
+    return {std::min(posLabels_, posAxis_), scale_.startPos, posAxis_ + reach, scale_.endPos};
 }

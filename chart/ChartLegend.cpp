@@ -33,8 +33,8 @@ std::string TChartLegend::ItemText(const TChartSeries& series, int index) {
     return "Series " + std::to_string(index);
 }
 
-void TChartLegend::Draw(ChartCanvas& canvas, const std::vector<TChartSeries*>& series,
-                        int boundsWidth, TRect& plot) {
+void TChartLegend::Draw(ChartCanvas& canvas, ChartScale scale,
+                        const std::vector<TChartSeries*>& series, int boundsWidth, TRect& plot) {
     layout_ = {};
     items_.clear();
     for (const TChartSeries* s : series)
@@ -44,8 +44,9 @@ void TChartLegend::Draw(ChartCanvas& canvas, const std::vector<TChartSeries*>& s
     if (items_.empty())
         return;
 
-    canvas.SetFont(font_.Described());
+    canvas.SetFont(font_.Described(scale));
     LegendMeasures measures;
+    measures.scale = scale;
     measures.plot = plot;
     measures.boundsWidth = boundsWidth;
     measures.itemCount = int(items_.size());
@@ -54,8 +55,9 @@ void TChartLegend::Draw(ChartCanvas& canvas, const std::vector<TChartSeries*>& s
         measures.textWidth =
             std::max(measures.textWidth, canvas.TextExtent(ItemText(*items_[k], int(k))).cx);
     measures.colorWidthPercent = colorWidth_;
-    measures.framePenWidth = frame_.VisibleWidth();
-    measures.shadowSize = shadowSize_;
+    measures.framePenWidth = frame_.VisibleWidth(scale);
+    const int shadow = scale(shadowSize_);
+    measures.shadowSize = shadow;
     measures.topPos = topPos_;
     measures.maxNumRows = maxNumRows_;
     layout_ = LayoutTopLegend(measures);
@@ -63,17 +65,17 @@ void TChartLegend::Draw(ChartCanvas& canvas, const std::vector<TChartSeries*>& s
         return;
 
     const TRect box = Inflated(layout_.rect, measures.framePenWidth, measures.framePenWidth);
-    if (shadowSize_ > 0)
-        canvas.FillRect({box.left + shadowSize_, box.top + shadowSize_, box.right + shadowSize_,
-                         box.bottom + shadowSize_},
-                        ChartColorToRGB(shadowColor_));
-    frame_.Apply(canvas, clBlack);
+    if (shadow > 0)
+        canvas.FillRect(
+            {box.left + shadow, box.top + shadow, box.right + shadow, box.bottom + shadow},
+            ChartColorToRGB(shadowColor_));
+    frame_.Apply(canvas, scale, clBlack);
     canvas.SetBrush(ChartColorToRGB(color_, clWhite), ChartBrushStyle::Solid);
     canvas.Rectangle(box);
 
     const int shown = std::min(layout_.ShownItems(), int(items_.size()));
     for (int k = 0; k < shown; ++k) {
-        canvas.SetFont(font_.Described());
+        canvas.SetFont(font_.Described(scale));
         canvas.SetBrush(clWhite, ChartBrushStyle::Clear);
         TPoint text = layout_.TextOrigin(k);
         canvas.TextAt(text.x, text.y, ItemText(*items_[size_t(k)], k));
@@ -82,6 +84,6 @@ void TChartLegend::Draw(ChartCanvas& canvas, const std::vector<TChartSeries*>& s
 
     const int plotHeight = plot.Height();
     if (resizeChart_)
-        plot.top = layout_.rect.bottom + shadowSize_;
-    plot.top += vertMargin_ != 0 ? vertMargin_ : MulDivRound(4, plotHeight, 100);
+        plot.top = layout_.rect.bottom + shadow;
+    plot.top += vertMargin_ != 0 ? scale(vertMargin_) : MulDivRound(4, plotHeight, 100);
 }

@@ -53,10 +53,10 @@ public:
     const LegendLayout& Layout() const { return layout_; }
     TRect Rect() const { return layout_.rect; }
 
-    // Lays out and draws the legend over `plot`, then moves the plot's top
-    // edge below it. `series` is the chart's list.
-    void Draw(ChartCanvas& canvas, const std::vector<TChartSeries*>& series, int boundsWidth,
-              TRect& plot);
+    // Lays out and draws the legend over `plot` at the chart's scale, then
+    // moves the plot's top edge below it. `series` is the chart's list.
+    void Draw(ChartCanvas& canvas, ChartScale scale, const std::vector<TChartSeries*>& series,
+              int boundsWidth, TRect& plot);
 
     // Item text: title, else component name, else "Series " + index.
     static std::string ItemText(const TChartSeries& series, int index);

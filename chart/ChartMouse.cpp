@@ -42,6 +42,8 @@
 // buttons at the pointer, raising OnMouseUp as for a release; only a zoom
 // rectangle is dropped without zooming, as the user did not choose where
 // that drag stopped.
+//
+// Distances in pixels are the designed ones, at the chart's scale.
 
 void TCustomChart::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     TControl::MouseDown(button, shift, x, y);
@@ -254,7 +256,8 @@ void TCustomChart::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
         DropZoomRectangle();
         zoom_.x1 = x;
         zoom_.y1 = y;
-        if (std::abs(x - zoom_.x0) > 16 && std::abs(y - zoom_.y0) > 16) {
+        const int least = PixelScale()(16);
+        if (std::abs(x - zoom_.x0) > least && std::abs(y - zoom_.y0) > least) {
             if (x > zoom_.x0 && y > zoom_.y0)
                 ZoomRect(zoom_.x0, zoom_.y0, x, y);
             else

@@ -10,7 +10,13 @@ ChartPanel::ChartPanel(TComponent* owner) : TControl(owner) {
 }
 
 int ChartPanel::BorderWidth() const {
-    return (bevelInner_ != bvNone ? bevelWidth_ : 0) + (bevelOuter_ != bvNone ? bevelWidth_ : 0);
+    const int width = PixelScale()(bevelWidth_);
+    return (bevelInner_ != bvNone ? width : 0) + (bevelOuter_ != bvNone ? width : 0);
+}
+
+void ChartPanel::ChangeScale(int toPpi, int fromPpi) {
+    TControl::ChangeScale(toPpi, fromPpi);
+    Invalidate();
 }
 
 void ChartPanel::Invalidate() {
@@ -60,7 +66,7 @@ void ChartPanel::DrawBevel(ChartCanvas& canvas, TRect& r, TBevelCut cut) const {
     const TColor light = ChartColorToRGB(clBtnHighlight);
     const TColor topLeft = cut == bvLowered ? shadow : cut == bvRaised ? light : clNone;
     const TColor bottomRight = cut == bvLowered ? light : cut == bvRaised ? shadow : clNone;
-    for (int i = 0; i < bevelWidth_; ++i) {
+    for (int i = 0, width = PixelScale()(bevelWidth_); i < width; ++i) {
         if (topLeft != clNone) {
             canvas.FillRect({r.left, r.top, r.right, r.top + 1}, topLeft);
             canvas.FillRect({r.left, r.top, r.left + 1, r.bottom}, topLeft);

@@ -2,6 +2,7 @@
 
 #include "ChartCanvas.h"
 #include "ChartGradient.h"
+#include "ChartScale.h"
 #include "toolkit/Control.h"
 
 #include <functional>
@@ -40,6 +41,9 @@ public:
 
     // The area the chart draws on: the client area at the origin.
     TRect ChartBounds() const { return {0, 0, ClientWidth(), ClientHeight()}; }
+    // The scale the chart lays out and draws its designed sizes at: the
+    // control's, which its form gives it (Control.h).
+    ChartScale PixelScale() const { return {PixelsPerInch()}; }
 
     TChartGradient& Gradient() { return gradient_; }
     int MarginLeft() const { return marginLeft_; }
@@ -56,7 +60,7 @@ public:
     void SetBevelOuter(TBevelCut cut) { Store(bevelOuter_, cut); }
     int BevelWidth() const { return bevelWidth_; }
     void SetBevelWidth(int width) { Store(bevelWidth_, width < 1 ? 1 : width); }
-    // The frame the bevels take inside the bounds.
+    // The frame the bevels take inside the bounds, at the chart's scale.
     int BorderWidth() const;
 
     // Repaint requests: later (Invalidate) or now (Repaint). Every request
@@ -79,6 +83,7 @@ public:
 
 protected:
     void HandleCreated() override { windowInvalid_ = false; }
+    void ChangeScale(int toPpi, int fromPpi) override;
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
     template <typename T, typename V> void Store(T& field, V value) {

@@ -2,6 +2,7 @@
 
 #include "ChartCanvas.h"
 #include "ChartPersistent.h"
+#include "ChartScale.h"
 
 // A pen with a Visible flag: a hidden pen draws nothing.
 class TChartPen : public TChartPersistent {
@@ -19,16 +20,16 @@ public:
     bool Visible() const { return visible_; }
     void SetVisible(bool visible) { Store(visible_, visible); }
 
-    // Selects the pen into the canvas (a clear pen when hidden); the default
-    // colour becomes `fallback`.
-    void Apply(ChartCanvas& canvas, TColor fallback = clBlack) const {
+    // Selects the pen, its width at the chart's scale, into the canvas (a
+    // clear pen when hidden); the default colour becomes `fallback`.
+    void Apply(ChartCanvas& canvas, ChartScale scale, TColor fallback = clBlack) const {
         if (!visible_ || style_ == ChartPenStyle::Clear)
             canvas.SetPen(0, 1, ChartPenStyle::Clear);
         else
-            canvas.SetPen(ChartColorToRGB(color_, fallback), width_, style_);
+            canvas.SetPen(ChartColorToRGB(color_, fallback), scale.PenWidth(width_), style_);
     }
-    // The width a visible pen takes in a layout; 0 when hidden.
-    int VisibleWidth() const { return visible_ ? width_ : 0; }
+    // The width a visible pen takes in a layout at that scale; 0 when hidden.
+    int VisibleWidth(ChartScale scale) const { return visible_ ? scale.PenWidth(width_) : 0; }
 
 private:
     TColor color_;
@@ -65,8 +66,10 @@ public:
         SetColor(clBlack);
     }
 
-    // The font as a canvas selects it, turned by `angle` degrees.
-    ChartFontSpec Described(int angle = 0) const {
-        return {Name(), Height(), Style(), ChartColorToRGB(Color()), angle % 360};
+    // The font as a canvas selects it at the chart's scale, turned by
+    // `angle` degrees.
+    ChartFontSpec Described(ChartScale scale, int angle = 0) const {
+        return {Name(), ScaleLength(Height(), scale.pixelsPerInch, PixelsPerInch()), Style(),
+                ChartColorToRGB(Color()), angle % 360};
     }
 };

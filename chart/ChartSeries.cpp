@@ -122,6 +122,10 @@ TColor TChartSeries::ValueColor(int index) const {
     return seriesColor_;
 }
 
+ChartScale TChartSeries::PixelScale() const {
+    return chart_ ? chart_->PixelScale() : ChartScale{};
+}
+
 TChartAxis& TChartSeries::GetHorizAxis() const {
     return horizAxis_ == aTopAxis ? chart_->TopAxis() : chart_->BottomAxis();
 }

@@ -2,6 +2,7 @@
 
 #include "ChartCanvas.h"
 #include "ChartColor.h"
+#include "ChartScale.h"
 #include "toolkit/Cursor.h"
 #include "toolkit/ShiftState.h"
 #include "ChartValueList.h"
@@ -98,6 +99,10 @@ public:
     // The colour point `index` is drawn in: its own, or the series' (or a
     // palette colour) when it has the default colour.
     TColor ValueColor(int index) const;
+
+    // The scale its chart draws at (ChartScale.h); the designed one
+    // without a chart.
+    ChartScale PixelScale() const;
 
     // The axes the series is drawn against (the chart must be set).
     TChartAxis& GetHorizAxis() const;

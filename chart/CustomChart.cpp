@@ -21,11 +21,12 @@ bool TCustomChart::AnyActiveSeries() const {
 
 void TCustomChart::DrawTitlesAndLegend(ChartCanvas& canvas, TRect& plot) {
     // Title and foot: one line each, centred, when shown and not empty.
+    const ChartScale scale = PixelScale();
     titleRect_ = footRect_ = {};
     for (TChartTitle* block : {&title_, &foot_}) {
         if (!block->Visible() || block->Text().empty())
             continue;
-        canvas.SetFont(block->Font().Described());
+        canvas.SetFont(block->Font().Described(scale));
         canvas.SetBrush(clWhite, ChartBrushStyle::Clear);
         ChartSize size = canvas.TextExtent(block->Text());
         const bool top = block == &title_;
@@ -34,18 +35,18 @@ void TCustomChart::DrawTitlesAndLegend(ChartCanvas& canvas, TRect& plot) {
         canvas.TextAt(x, y, block->Text());
         (top ? titleRect_ : footRect_) = {x, y, x + size.cx, y + size.cy};
         if (top)
-            plot.top += size.cy + 4;
+            plot.top += size.cy + scale(4);
         else
-            plot.bottom -= size.cy + 4;
+            plot.bottom -= size.cy + scale(4);
     }
     if (legend_.Visible() && AnyActiveSeries())
-        legend_.Draw(canvas, SeriesList(), ChartBounds().Width(), plot);
+        legend_.Draw(canvas, scale, SeriesList(), ChartBounds().Width(), plot);
     else
-        legend_.Draw(canvas, {}, 0, plot); // clears the last layout
+        legend_.Draw(canvas, scale, {}, 0, plot); // clears the last layout
 }
 
 void TCustomChart::DrawBackWall(ChartCanvas& canvas, const TRect& plot) {
-    backWall_.pen.Apply(canvas, clBlack);
+    backWall_.pen.Apply(canvas, PixelScale(), clBlack);
     backWall_.brush.Apply(canvas, clWhite);
     canvas.Rectangle({plot.left, plot.top, plot.right + 1, plot.bottom + 1});
 }
@@ -58,7 +59,8 @@ void TCustomChart::DrawAfterSeries(ChartCanvas& canvas) {
 
 void TCustomChart::DrawZoomRectangle(ChartCanvas& canvas) const {
     TColor background = ChartColorToRGB(Color());
-    canvas.SetPen(background == clWhite ? clBlack : background, 1, ChartPenStyle::Solid);
+    canvas.SetPen(background == clWhite ? clBlack : background, PixelScale().PenWidth(1),
+                  ChartPenStyle::Solid);
     canvas.SetPenMode(ChartPenMode::NotXor);
     canvas.SetBrush(clWhite, ChartBrushStyle::Clear);
     canvas.Rectangle({zoom_.x0, zoom_.y0, zoom_.x1, zoom_.y1});

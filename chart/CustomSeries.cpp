@@ -54,12 +54,13 @@ void TCustomSeries::DrawSegment(ChartCanvas& canvas, TPoint from, int fromBase, 
                                 int toBase, TColor color) {
     if (drawArea_) {
         const TPoint strip[4] = {from, to, {to.x, toBase}, {from.x, fromBase}};
-        areaLinesPen_.Apply(canvas, color);
+        areaLinesPen_.Apply(canvas, PixelScale(), color);
         canvas.SetBrush(ChartColorToRGB(areaColor_ != clTeeColor ? areaColor_ : color), areaBrush_);
         canvas.Polygon(strip, 4);
     }
     if (linePen_.Visible()) {
-        canvas.SetPen(ChartColorToRGB(color), linePen_.Width(), linePen_.Style());
+        canvas.SetPen(ChartColorToRGB(color), PixelScale().PenWidth(linePen_.Width()),
+                      linePen_.Style());
         canvas.Line(from.x, from.y, to.x, to.y);
     }
 }
@@ -100,7 +101,7 @@ void TCustomSeries::DrawValues(ChartCanvas& canvas) {
         // A marker goes on after the segment that leaves its point, so it
         // lies over both of its segments.
         if (pointers && pointerIndex >= 0 && ValueColor(pointerIndex) != clNone)
-            pointer_.Draw(canvas, pointerAt.x, pointerAt.y, ValueColor(pointerIndex));
+            pointer_.Draw(canvas, PixelScale(), pointerAt.x, pointerAt.y, ValueColor(pointerIndex));
         previous = p;
         previousBase = span.base;
         havePrevious = true;
@@ -114,7 +115,7 @@ void TCustomSeries::DrawValues(ChartCanvas& canvas) {
         DrawSegment(canvas, previous, previousBase, {previous.x + 1, previous.y}, previousBase,
                     ValueColor(pointerIndex));
     if (pointers && pointerIndex >= 0 && ValueColor(pointerIndex) != clNone)
-        pointer_.Draw(canvas, pointerAt.x, pointerAt.y, ValueColor(pointerIndex));
+        pointer_.Draw(canvas, PixelScale(), pointerAt.x, pointerAt.y, ValueColor(pointerIndex));
 }
 
 // Points in ascending x order lie at non-decreasing pixels, so only those
@@ -128,7 +129,7 @@ std::pair<int, int> TCustomSeries::HitCandidates(int x, int first, int last) con
     auto pixelX = [&](int i) { return horizontal.PixelOfValue(XAt(i)); };
     if (XValues().Order() != loAscending || pixelX(first) > pixelX(last))
         return {first, last};
-    const int reach = pointer_.Visible() ? std::max(pointer_.HorizSize(), 1) : 0;
+    const int reach = pointer_.Visible() ? std::max(pointer_.ScaledHorizSize(PixelScale()), 1) : 0;
     auto firstAtOrRightOf = [&](int pixel) {
         int low = first, high = last + 1;
         while (low < high) {
@@ -155,6 +156,8 @@ int TCustomSeries::PointAtPixel(int x, int y) const {
     const auto [from, to] = HitCandidates(x, first, last);
     const TPoint pixel{x, y};
     const bool pointers = pointer_.Visible();
+    const int pointerWidth = pointer_.ScaledHorizSize(PixelScale());
+    const int pointerHeight = pointer_.ScaledVertSize(PixelScale());
     bool havePrevious = false;
     TPoint previous;
     int previousBase = 0;
@@ -164,8 +167,7 @@ int TCustomSeries::PointAtPixel(int x, int y) const {
         const ColumnSpan span = SpanOf(column);
         const TPoint p{column.x, span.top};
         const int i = column.shown;
-        if (pointers && std::abs(p.x - x) < pointer_.HorizSize() &&
-            std::abs(p.y - y) < pointer_.VertSize())
+        if (pointers && std::abs(p.x - x) < pointerWidth && std::abs(p.y - y) < pointerHeight)
             return i;
         if (p == pixel)
             return i;
@@ -200,7 +202,7 @@ void TCustomSeries::DrawLegendShape(ChartCanvas& canvas, const TRect& box) const
     const TColor color = ChartColorToRGB(SeriesColor());
     if (drawArea_) {
         if (areaLinesPen_.Visible()) {
-            areaLinesPen_.Apply(canvas, color);
+            areaLinesPen_.Apply(canvas, PixelScale(), color);
             canvas.SetBrush(color, areaBrush_);
             canvas.Rectangle(box);
         } else if (areaBrush_ == ChartBrushStyle::Solid) {
@@ -209,9 +211,9 @@ void TCustomSeries::DrawLegendShape(ChartCanvas& canvas, const TRect& box) const
         return;
     }
     if (linePen_.Visible()) {
-        canvas.SetPen(color, linePen_.Width(), linePen_.Style());
+        canvas.SetPen(color, PixelScale().PenWidth(linePen_.Width()), linePen_.Style());
         canvas.Line(box.left, CentreY(box), box.right, CentreY(box));
     }
     if (pointer_.Visible())
-        pointer_.Draw(canvas, CentreX(box), CentreY(box), color);
+        pointer_.Draw(canvas, PixelScale(), CentreX(box), CentreY(box), color);
 }

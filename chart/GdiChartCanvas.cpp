@@ -163,6 +163,29 @@ void GdiChartCanvas::Rectangle(const TRect& r) {
 }
 
 void GdiChartCanvas::Ellipse(const TRect& r) {
+    // A wide outline drawn with a geometric pen costs Wine three times the
+    // whole rest of a day chart when every minute has a marker: a solid wide
+    // outline round a solid fill is drawn as two discs instead, one of the
+    // pen's colour and within it one of the brush's, both with the one-pixel
+    // pen of their own colour.
+    if (penWidth_ > 1 && penStyle_ == ChartPenStyle::Solid && !brushClear_) {
+        const int inset = penWidth_;
+        SelectObject(dc_, GetStockObject(DC_PEN));
+        SetDCPenColor(dc_, penColor_);
+        SelectBrush(false);
+        SetBrushColor(penColor_);
+        ::Ellipse(dc_, r.left, r.top, r.right, r.bottom);
+        if (r.Width() > 2 * inset && r.Height() > 2 * inset) {
+            SetDCPenColor(dc_, brushColor_);
+            SetBrushColor(brushColor_);
+            ::Ellipse(dc_, r.left + inset, r.top + inset, r.right - inset, r.bottom - inset);
+        }
+        if (pen_)
+            SelectObject(dc_, pen_.Get());
+        else
+            SetDCPenColor(dc_, penColor_);
+        return;
+    }
     ApplyBrush();
     ::Ellipse(dc_, r.left, r.top, r.right, r.bottom);
 }

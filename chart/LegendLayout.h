@@ -1,10 +1,13 @@
 #pragma once
 
 #include "ChartGeometry.h"
+#include "ChartScale.h"
 
 // What the top legend is laid out from: the plot rectangle so far, the
-// measured item texts and the legend's settings.
+// measured item texts and the legend's settings (pixel sizes at the chart's
+// scale), and that scale, at which its own spacing is laid out.
 struct LegendMeasures {
+    ChartScale scale;
     TRect plot;
     int boundsWidth = 0;
     int itemCount = 0;
@@ -24,6 +27,7 @@ struct LegendLayout {
     int textWidth = 0;  // T
     int itemHeight = 0; // H
     int columns = 0;
+    ChartScale scale;
     int rows = 0;
 
     int ShownItems() const { return columns * rows; }

@@ -1,9 +1,11 @@
 #include "SeriesPointer.h"
 
-void TSeriesPointer::Draw(ChartCanvas& canvas, int x, int y, TColor pointColor) const {
-    pen_.Apply(canvas, pointColor);
+void TSeriesPointer::Draw(ChartCanvas& canvas, ChartScale scale, int x, int y,
+                          TColor pointColor) const {
+    pen_.Apply(canvas, scale, pointColor);
     brush_.Apply(canvas, pointColor);
-    const TRect box{x - horizSize_, y - vertSize_, x + horizSize_, y + vertSize_};
+    const int horizSize = scale(horizSize_), vertSize = scale(vertSize_);
+    const TRect box{x - horizSize, y - vertSize, x + horizSize, y + vertSize};
     switch (style_) {
     case psCircle:
         canvas.Ellipse(box);

@@ -38,8 +38,13 @@ public:
         pen_.SetOnChange(onChange);
     }
 
-    // The marker of one point centred on (x, y) in the point's colour.
-    void Draw(ChartCanvas& canvas, int x, int y, TColor pointColor) const;
+    // The half-width and half-height of the marker at the chart's scale.
+    int ScaledHorizSize(ChartScale scale) const { return scale(horizSize_); }
+    int ScaledVertSize(ChartScale scale) const { return scale(vertSize_); }
+
+    // The marker of one point centred on (x, y) in the point's colour, at
+    // the chart's scale.
+    void Draw(ChartCanvas& canvas, ChartScale scale, int x, int y, TColor pointColor) const;
 
 private:
     bool visible_ = false;

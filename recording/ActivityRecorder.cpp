@@ -10,8 +10,10 @@ std::optional<ScreenPoint> CursorPosition() {
 }
 
 ActivityRecorder::ActivityRecorder(DayLog& dayLog, const Clock& clock, TTimer& minuteTimer,
-                                   int pixelsPerInch, ErrorReporter report, Hooks hooks)
-    : dayLog_(dayLog), clock_(clock), minuteTimer_(minuteTimer), pixelsPerInch_(pixelsPerInch),
+                                   std::function<int()> pixelsPerInch, ErrorReporter report,
+                                   Hooks hooks)
+    : dayLog_(dayLog), clock_(clock), minuteTimer_(minuteTimer),
+      pixelsPerInch_(std::move(pixelsPerInch)), travelPpi_(pixelsPerInch_()),
       report_(std::move(report)), hooks_(std::move(hooks)) {}
 
 void ActivityRecorder::PollPointer() {
@@ -22,11 +24,16 @@ void ActivityRecorder::PollPointer() {
 void ActivityRecorder::Poll(ScreenPoint position) {
     if (position == lastCursorPos_)
         return;
+    // The minute's travel so far was counted at the scale it was made at.
+    if (const int ppi = pixelsPerInch_(); ppi > 0 && ppi != travelPpi_) {
+        if (travelPpi_ > 0)
+            mouseTravel_ = uint32_t(uint64_t(mouseTravel_) * unsigned(ppi) / unsigned(travelPpi_));
+        travelPpi_ = ppi;
+    }
     mouseTravel_ += PointerStep(lastCursorPos_, position); // wraps at 32 bits
     if (hooks_.setActivityTitle)
         hooks_.setActivityTitle("Activity [" + std::to_string(keyCount_) + " : " +
-                                std::to_string(PixelsToDecimetres(mouseTravel_, pixelsPerInch_)) +
-                                "]");
+                                std::to_string(PixelsToDecimetres(mouseTravel_, travelPpi_)) + "]");
     lastCursorPos_ = position;
 }
 
@@ -67,7 +74,7 @@ void ActivityRecorder::MinuteTick() {
         met = dayLog_.BeginDay(now.date);
 
     dayLog_.Span().last = minute;
-    dayLog_.StoreMinute(minute, keyCount_, PixelsToDecimetres(mouseTravel_, pixelsPerInch_));
+    dayLog_.StoreMinute(minute, keyCount_, PixelsToDecimetres(mouseTravel_, travelPpi_));
 
     // The minute is in the store now; whatever the save does, the next minute
     // starts from zero so that no count is stored twice. A save that fails

@@ -30,8 +30,11 @@ public:
 
     // The minute timer is the recorder's: it sets it on the wall-clock minute
     // at the start and on the minute's length at the first tick.
-    ActivityRecorder(DayLog& dayLog, const Clock& clock, TTimer& minuteTimer, int pixelsPerInch,
-                     ErrorReporter report, Hooks hooks);
+    // `pixelsPerInch` tells the screen's scale as it is now (the window's; it
+    // follows the monitor and the user's setting), so that the same movement
+    // of the hand counts the same decimetres at every scale.
+    ActivityRecorder(DayLog& dayLog, const Clock& clock, TTimer& minuteTimer,
+                     std::function<int()> pixelsPerInch, ErrorReporter report, Hooks hooks);
 
     // One key stroke reported by the hook; never blocks the key.
     void KeyDown() { ++keyCount_; }
@@ -55,6 +58,7 @@ public:
     void MinuteTick();
 
     uint16_t KeyCount() const { return keyCount_; }
+    // Pixels at the scale of the last poll.
     uint32_t MouseTravel() const { return mouseTravel_; }
     ScreenPoint LastCursorPos() const { return lastCursorPos_; }
     // Where travel is measured from; start-up sets the pointer's position, so
@@ -67,7 +71,8 @@ private:
     DayLog& dayLog_;
     const Clock& clock_;
     TTimer& minuteTimer_;
-    int pixelsPerInch_;
+    std::function<int()> pixelsPerInch_;
+    int travelPpi_; // the scale MouseTravel is counted at
     ErrorReporter report_;
     Hooks hooks_;
     uint16_t keyCount_ = 0;

@@ -49,7 +49,7 @@ def working_day(date, until=dayfiles.MINUTES):
     return records
 
 
-def prepare(folder, today, now_minute):
+def prepare(folder, today, now_minute, settings=True):
     first = today.replace(day=1)
     for _ in range(MONTHS - 1):
         first = (first - datetime.timedelta(days=1)).replace(day=1)
@@ -59,7 +59,9 @@ def prepare(folder, today, now_minute):
         folder.write("history/" + dayfiles.name(date), dayfiles.day(working_day(date, until)))
         date += datetime.timedelta(days=1)
     # A window a little larger than designed, opened centred.
-    folder.write("options.ini", "[PosSize]\r\nWidth=880\r\nHeight=440\r\nTreeWidth=170\r\n")
+    if settings:
+        folder.write("options.ini",
+                     "[PosSize]\r\nWidth=880\r\nHeight=440\r\nTreeWidth=170\r\n")
 
 
 def union(*rects, margin=0):
@@ -127,15 +129,62 @@ def readout(program, chart):
     raise poll.Timeout("no readout anywhere over the day's areas")
 
 
+def show_month(program, last_month):
+    """Last month, a whole one, chosen in the tree and opened."""
+    month_label = dayfiles.month_label(last_month)
+    desktop.click(*desktop.centre(item(program, month_label)["rect"]), repeat=2)
+    program.settled(lambda: item(program, month_label)["selected"]
+                    and item(program, month_label)["expanded"], what="the month shown")
+    return month_label
+
+
+def show_day(program, last_month):
+    """A working day of that month, with the readout of the minute under the
+    pointer; returns the readout."""
+    day = last_month.replace(day=1)
+    while day.weekday() != 1:  # its first Tuesday
+        day += datetime.timedelta(days=1)
+    desktop.click(*desktop.centre(item(program, dayfiles.day_label(day))["rect"]))
+    program.settled(lambda: program.charts()[0]["visible"], what="the day chart")
+    text = readout(program, program.charts()[0])
+    no_hint(program)
+    return text
+
+
+def scaled(args, today, now, last_month):
+    """The day view at the scale the Wine server was started with (150 %),
+    in the designed size made larger: no settings."""
+    c = Case(os.path.abspath(args.build), "screenshots-scaled")
+    try:
+        folder = c.folder()
+        prepare(folder, today, dayfiles.minute_of(now), settings=False)
+        program = c.start(folder)
+        program.wait_for_main_window()
+        away(program)
+        window = client_area(program, program.main_window())
+        show_month(program, last_month)
+        away(program)
+        text = show_day(program, last_month)
+        save(window, os.path.join(args.out, "day-view-150.png"))
+        print("  readout:", text)
+    finally:
+        c.close()
+    return 0
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--build", required=True)
     parser.add_argument("--out", required=True)
+    parser.add_argument("--scaled", action="store_true",
+                        help="only the day view at the screen's scale (150 %%)")
     args = parser.parse_args()
     os.makedirs(args.out, exist_ok=True)
     now = datetime.datetime.now()
     today = now.date()
     last_month = today.replace(day=1) - datetime.timedelta(days=1)
+    if args.scaled:
+        return scaled(args, today, now, last_month)
 
     c = Case(os.path.abspath(args.build), "screenshots")
     try:
@@ -146,10 +195,7 @@ def main():
         away(program)
 
         # The month view: last month, a whole one, chosen in the tree.
-        month_label = dayfiles.month_label(last_month)
-        desktop.click(*desktop.centre(item(program, month_label)["rect"]), repeat=2)
-        program.settled(lambda: item(program, month_label)["selected"]
-                        and item(program, month_label)["expanded"], what="the month shown")
+        month_label = show_month(program, last_month)
         away(program)
         window = client_area(program, program.main_window())
         save(window, os.path.join(args.out, "month-view.png"))
@@ -164,14 +210,7 @@ def main():
 
         # A day view: a working day of that month, with the readout of the
         # minute under the pointer.
-        day = last_month.replace(day=1)
-        while day.weekday() != 1:  # its first Tuesday
-            day += datetime.timedelta(days=1)
-        desktop.click(*desktop.centre(item(program, dayfiles.day_label(day))["rect"]))
-        program.settled(lambda: program.charts()[0]["visible"], what="the day chart")
-        day_chart = program.charts()[0]
-        text = readout(program, day_chart)
-        no_hint(program)
+        text = show_day(program, last_month)
         save(window, os.path.join(args.out, "day-view.png"))
         print("  readout:", text)
         away(program)

@@ -45,6 +45,12 @@ public:
     // Destroys the owned components, newest first.
     void DestroyComponents();
 
+    // The screen scale changes from `fromPpi` to `toPpi` pixels per inch
+    // (96 = the designed scale): a component with sizes in pixels takes them
+    // to the new scale. Forms call it on what they own (Form.h), controls
+    // through TControl::ScaleTo.
+    virtual void ChangeScale(int /*toPpi*/, int /*fromPpi*/) {}
+
 protected:
     // Marks the component destroying, then destroys what it owns; the
     // destructors of the toolkit's bases call it first thing.

@@ -141,6 +141,8 @@ void TControl::SetParent(TControl* parent) {
     }
     if (parent_)
         parent_->Realign();
+    if (parent_ && !Loading())
+        TakeParentScale();
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
@@ -182,7 +184,7 @@ void TControl::ReadBoundsFromWindow() {
 }
 
 void TControl::Realign() {
-    if (!handle_ || aligning_ || Loading())
+    if (!handle_ || aligning_ || scaling_ || Loading())
         return;
     std::vector<TControl*> aligned;
     std::vector<AlignItem> items;
@@ -381,7 +383,79 @@ void TControl::SetWindowStyle(DWORD bits, bool on) {
 }
 
 void TControl::Loaded() {
+    if (parent_ && !parent_->Loading())
+        TakeParentScale();
     Realign();
+}
+
+void TControl::TakeParentScale() {
+    if (parent_->pixelsPerInch_ != pixelsPerInch_)
+        ScaleTo(parent_->pixelsPerInch_);
+}
+
+void TControl::ScaleTo(int pixelsPerInch) {
+    ScaleTo(pixelsPerInch, nullptr);
+}
+
+void TControl::ScaleTo(int toPpi, const TRect* placed) {
+    const int fromPpi = pixelsPerInch_;
+    if (toPpi <= 0 || (toPpi == fromPpi && !placed))
+        return;
+    // The children are scaled from their sizes as given, which fit this
+    // control's client area as its own given size makes it. A child control
+    // is scaled from its given size (or the layout puts it where it must
+    // be); a window with a frame, which need not scale as the contents do,
+    // or one the system places, had the client area it has now, scaled.
+    // The anchors then take the children to the client area it really has.
+    const TRect client = ClientRect();
+    int expectedWidth = ScaleLength(client.Width(), toPpi, fromPpi);
+    int expectedHeight = ScaleLength(client.Height(), toPpi, fromPpi);
+    const bool outermost = !parent_ || !parent_->scaling_;
+    pixelsPerInch_ = toPpi;
+    {
+        struct Scaling {
+            bool& flag;
+            explicit Scaling(bool& f) : flag(f) { flag = true; }
+            ~Scaling() { flag = false; }
+        } scaling(scaling_);
+        PlaceScaled(fromPpi, toPpi, placed);
+        if (parent_ && !placed) {
+            const TRect scaled = ClientRect();
+            expectedWidth = scaled.Width();
+            expectedHeight = scaled.Height();
+        }
+        ChangeScale(toPpi, fromPpi);
+        for (TControl* child : controls_)
+            child->ScaleTo(toPpi, nullptr);
+    }
+    if (handle_) {
+        const TRect now = ClientRect();
+        ApplyAnchors(expectedWidth, expectedHeight, now.Width(), now.Height());
+        lastClientWidth_ = now.Width();
+        lastClientHeight_ = now.Height();
+    }
+    Realign();
+    // Where the anchors and the layout put everything is the scaling's own
+    // result: the next one starts again from the sizes as given.
+    if (outermost)
+        SettleScaled();
+}
+
+void TControl::SettleScaled() {
+    scaledBounds_.Settle(bounds_);
+    for (TControl* child : controls_)
+        child->SettleScaled();
+}
+
+void TControl::PlaceScaled(int fromPpi, int toPpi, const TRect* placed) {
+    const TRect target = placed ? *placed : scaledBounds_.Rescale(bounds_, fromPpi, toPpi);
+    SetBounds(target.left, target.top, target.Width(), target.Height());
+}
+
+void TControl::ChangeScale(int toPpi, int /*fromPpi*/) {
+    // A font that follows the parent's is scaled with it.
+    if (!(parentFont_ && parent_))
+        font_.ScaleTo(toPpi);
 }
 
 void TControl::SetExWindowStyle(DWORD bits, bool on) {

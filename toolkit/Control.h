@@ -26,6 +26,17 @@
 //   (shown over the client area; a change shows at once), Hint/ShowHint (the
 //   hint is the application's tooltip for the whole control, see
 //   Application().CancelHint and HintHidePause).
+// Screen scale
+//   PixelsPerInch() is the scale the control's sizes are at: 96, the designed
+//   scale, until ScaleTo takes the control and its children to another one:
+//   their bounds, their fonts given in pixels, and whatever a control adds in
+//   ChangeScale (a tree's indent, a glyph, the chart's designed sizes). Each
+//   length is scaled from its value as given (ScreenScale.h), so scaling back
+//   gives the designed sizes exactly. Anchors and alignment then fit the
+//   children to the client area the control really has. A form takes its
+//   window's scale when its description is loaded and when the window's
+//   scale changes (Form.h); a control placed in a parent, or loaded into
+//   one, takes the parent's scale.
 // Keys
 //   WM_KEYDOWN/WM_SYSKEYDOWN at any control go first to its top-level
 //   control's PreviewKeyDown (forms with KeyPreview raise OnKeyDown there);
@@ -67,6 +78,7 @@
 #include "Cursor.h"
 #include "Font.h"
 #include "Geometry.h"
+#include "ScreenScale.h"
 #include "ShiftState.h"
 #include "WindowBinding.h"
 
@@ -152,6 +164,9 @@ public:
     // Lays out the aligned children again; the toolkit calls it when needed.
     void Realign();
 
+    int PixelsPerInch() const { return pixelsPerInch_; }
+    void ScaleTo(int pixelsPerInch);
+
     void SetOnMouseDown(TMouseEvent handler) { onMouseDown_ = std::move(handler); }
     void SetOnMouseMove(TMouseMoveEvent handler) { onMouseMove_ = std::move(handler); }
     void SetOnMouseUp(TMouseEvent handler) { onMouseUp_ = std::move(handler); }
@@ -206,6 +221,14 @@ protected:
     void SetExWindowStyle(DWORD bits, bool on);
     void Loaded() override;
 
+    // Scaling, step by step: the control's own bounds (PlaceScaled; with
+    // `placed`, those bounds instead), then ChangeScale (the font; a derived
+    // control adds its own sizes after calling the base), then the children.
+    void ScaleTo(int pixelsPerInch, const TRect* placed);
+    virtual void PlaceScaled(int fromPpi, int toPpi, const TRect* placed);
+    void ChangeScale(int toPpi, int fromPpi) override;
+    bool Scaling() const { return scaling_; }
+
     // Where the window's messages come in, on their way to WndProc.
     LRESULT WindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
 
@@ -222,6 +245,8 @@ private:
     void ApplyAnchors(int oldWidth, int oldHeight, int newWidth, int newHeight);
     void UpdateHintTool();
     bool RootLoading() const;
+    void TakeParentScale();
+    void SettleScaled();
 
     TControl* parent_ = nullptr;
     std::vector<TControl*> controls_;
@@ -232,6 +257,9 @@ private:
     bool adoptingFont_ = false;
 
     TRect bounds_;
+    ScaledBounds scaledBounds_;
+    int pixelsPerInch_ = kDesignedPixelsPerInch;
+    bool scaling_ = false;
     TAlign align_ = alNone;
     TAnchors anchors_ = akLeft | akTop;
     int lastClientWidth_ = -1;

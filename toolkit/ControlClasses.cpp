@@ -79,7 +79,13 @@ void RegisterForm(FormClasses& classes) {
         .Property("ClientHeight",
                   [](TForm& f, const FormValue& v) { f.SetClientSize(f.ClientWidth(), v.AsInt()); })
         .Property("KeyPreview", [](TForm& f, const FormValue& v) { f.SetKeyPreview(v.AsBool()); })
-        .Property("PixelsPerInch", [](TForm&, const FormValue& v) { (void)v.AsInt(); })
+        .Property("PixelsPerInch",
+                  [](TForm&, const FormValue& v) {
+                      if (v.AsInt() != kDesignedPixelsPerInch)
+                          throw FormError(v.position, "Descriptions are drawn at " +
+                                                          std::to_string(kDesignedPixelsPerInch) +
+                                                          " pixels per inch");
+                  })
         .Property("WindowState",
                   [](TForm& f, const FormValue& v) {
                       f.SetWindowState(v.AsEnum<TWindowState>({{"wsNormal", wsNormal},

@@ -161,7 +161,9 @@ bool TControl::HandleCommonMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESU
         return false;
     case WM_SIZE: {
         int width = LOWORD(lParam), height = HIWORD(lParam);
-        if (wParam != SIZE_MINIMIZED) {
+        // While scaling, the children are not yet at the new scale: the
+        // scaling fits them when it is done.
+        if (wParam != SIZE_MINIMIZED && !scaling_) {
             if (lastClientWidth_ >= 0 && !aligning_)
                 ApplyAnchors(lastClientWidth_, lastClientHeight_, width, height);
             lastClientWidth_ = width;

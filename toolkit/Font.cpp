@@ -4,13 +4,6 @@
 
 #include <cwchar>
 
-int ScreenPixelsPerInch() {
-    HDC screen = GetDC(nullptr);
-    int ppi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return ppi > 0 ? ppi : 96;
-}
-
 void TFont::SetName(std::string name) {
     if (name != name_) {
         name_ = std::move(name);
@@ -27,11 +20,11 @@ void TFont::SetHeight(int height) {
 
 int TFont::Size() const {
     int magnitude = height_ < 0 ? -height_ : height_;
-    return MulDiv(magnitude, 72, ScreenPixelsPerInch());
+    return MulDiv(magnitude, 72, pixelsPerInch_);
 }
 
 void TFont::SetSize(int points) {
-    SetHeight(-MulDiv(points, ScreenPixelsPerInch(), 72));
+    SetHeight(-MulDiv(points, pixelsPerInch_, 72));
 }
 
 void TFont::SetStyle(TFontStyles style) {
@@ -55,6 +48,17 @@ void TFont::Assign(const TFont& other) {
     height_ = other.height_;
     style_ = other.style_;
     color_ = other.color_;
+    pixelsPerInch_ = other.pixelsPerInch_;
+    heightScale_ = other.heightScale_;
+    Changed();
+}
+
+void TFont::ScaleTo(int pixelsPerInch) {
+    if (pixelsPerInch == pixelsPerInch_)
+        return;
+    const int height = heightScale_.Rescale(height_, pixelsPerInch_, pixelsPerInch);
+    pixelsPerInch_ = pixelsPerInch;
+    height_ = height;
     Changed();
 }
 

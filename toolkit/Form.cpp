@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "FormLoader.h"
+#include "ScreenDpi.h"
 #include "Text.h"
 
 TForm::TForm(TComponent* owner) : TControl(owner) {
@@ -21,6 +22,7 @@ TForm::~TForm() {
 void TForm::Load(const FormClasses& classes, const FormHandlers& handlers, std::string_view text,
                  const std::string& source) {
     LoadForm(*this, classes, handlers, text, source);
+    ScaleToWindow();
     if (onCreate_)
         Application().Dispatch([this] { onCreate_(*this); });
 }
@@ -72,8 +74,30 @@ void TForm::SetBorderIcons(TBorderIcons icons) {
     SetBorderStyle(borderStyle_);
 }
 
-int TForm::PixelsPerInch() const {
-    return ScreenPixelsPerInch();
+void TForm::ScaleToWindow() {
+    // Made larger, the window may reach onto a monitor of another scale; its
+    // own scaling then ignores the change (WM_DPICHANGED below), and it is
+    // scaled once more here.
+    for (int pass = 0; pass < 2; ++pass) {
+        const int ppi = WindowPixelsPerInch(Handle());
+        if (ppi == PixelsPerInch())
+            return;
+        ScaleTo(ppi);
+    }
+}
+
+void TForm::ChangeScale(int toPpi, int fromPpi) {
+    TControl::ChangeScale(toPpi, fromPpi);
+    for (TComponent* component : Components())
+        if (!dynamic_cast<TControl*>(component))
+            component->ChangeScale(toPpi, fromPpi);
+}
+
+void TForm::PlaceScaled(int fromPpi, int toPpi, const TRect* placed) {
+    TControl::PlaceScaled(fromPpi, toPpi, placed);
+    if (clientWidth_ >= 0)
+        SetClientSize(clientWidthScale_.Rescale(clientWidth_, fromPpi, toPpi),
+                      clientHeightScale_.Rescale(clientHeight_, fromPpi, toPpi));
 }
 
 TWindowState TForm::WindowState() const {
@@ -230,6 +254,13 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
                 Application().Dispatch([this] { onEndSession_(*this); });
             if (Application().MainForm() == this)
                 Application().Terminate();
+        }
+        return 0;
+    case WM_DPICHANGED:
+        if (!Scaling()) {
+            const RECT& r = *reinterpret_cast<const RECT*>(lParam);
+            const TRect suggested{r.left, r.top, r.right, r.bottom};
+            ScaleTo(LOWORD(wParam), &suggested);
         }
         return 0;
     case WM_SYSCOMMAND:

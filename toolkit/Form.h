@@ -18,9 +18,19 @@
 // BorderIcons ([biSystemMenu, biMinimize, biMaximize]), Position
 // (poDesigned, poScreenCenter, poMainFormCenter; applied when first shown),
 // WindowState (wsNormal, wsMinimized, wsMaximized), Visible, KeyPreview,
-// PixelsPerInch (the screen's logical dpi; a designed value is accepted and
-// ignored), and the events OnCreate (Sender), OnCloseQuery (Sender,
-// CanClose&), OnKeyDown (Sender, Key&, Shift), OnEndSession (Sender).
+// PixelsPerInch (in a description: the scale its sizes are drawn at, which
+// must be the designed 96), and the events OnCreate (Sender), OnCloseQuery
+// (Sender, CanClose&), OnKeyDown (Sender, Key&, Shift), OnEndSession (Sender).
+//
+// Screen scale: once its description is read, before OnCreate, the form and
+// everything in it are scaled from the designed 96 pixels per inch to the
+// scale of the monitor its window is on (Control.h: ScaleTo): the
+// components it owns that are not controls first (an image list), then its
+// controls. When the window's scale changes (WM_DPICHANGED: it moved to
+// another monitor, or the user changed the scale) it is scaled again from the
+// old scale to the new, and the window takes the rectangle the system
+// suggests. A form whose description gives its client size keeps that size
+// scaled. PixelsPerInch() is the scale the form is at.
 //
 // Close() asks OnCloseQuery; if it may close, the main form terminates the
 // application, a modal form ends its ShowModal, any other form hides. The
@@ -89,7 +99,6 @@ public:
     void SetBorderIcons(TBorderIcons icons);
     bool KeyPreview() const { return keyPreview_; }
     void SetKeyPreview(bool keyPreview) { keyPreview_ = keyPreview; }
-    int PixelsPerInch() const;
     // Forms here are never multi-document parents; the tray icon asks.
     TFormStyle FormStyle() const { return fsNormal; }
 
@@ -110,12 +119,18 @@ protected:
     LRESULT WindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) final;
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void PreviewKeyDown(WORD& key, TShiftState shift) override;
+    void PlaceScaled(int fromPpi, int toPpi, const TRect* placed) override;
+    // With the form's own sizes, the components it owns that are not
+    // controls (before the controls, which may use them: a tree its images).
+    void ChangeScale(int toPpi, int fromPpi) override;
 
 private:
     void KeyDown(WORD& key, TShiftState shift);
     void PlaceForFirstShow();
     void ApplyWindowState();
     DWORD FrameStyle() const;
+    // The form at its window's scale.
+    void ScaleToWindow();
 
     TWindowState windowState_ = wsNormal;
     TPosition position_ = poDesigned;
@@ -126,6 +141,7 @@ private:
     bool statePending_ = false;
     int clientWidth_ = -1;
     int clientHeight_ = -1;
+    ScaledLength clientWidthScale_, clientHeightScale_;
     bool modal_ = false;
     int modalResult_ = mrNone;
     TNotifyEvent onCreate_;

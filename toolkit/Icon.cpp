@@ -1,6 +1,7 @@
 #include "Icon.h"
 
 #include "Exception.h"
+#include "ScreenDpi.h"
 #include "Text.h"
 
 TIcon::~TIcon() {
@@ -21,8 +22,11 @@ void TIcon::Assign(HICON icon, bool notify) {
 }
 
 void TIcon::LoadResource(const std::string& name, bool notify) {
+    // The notification area is drawn at the scale the session began with,
+    // whichever monitor the program's window is on.
+    const int size = SmallIconSize(SystemPixelsPerInch());
     HICON icon = static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), Widen(name).c_str(), IMAGE_ICON, 16, 16, 0));
+        LoadImageW(GetModuleHandleW(nullptr), Widen(name).c_str(), IMAGE_ICON, size, size, 0));
     if (!icon)
         throw Exception("Icon resource " + name + " not found");
     Take(icon, notify);

@@ -8,8 +8,10 @@
 //
 //   Take(icon)            owns the given HICON from now on
 //   Assign(icon)          owns a copy of it
-//   LoadResource(name)    the executable's ICON resource, 16 x 16 pixels;
-//                         an Exception when it is missing
+//   LoadResource(name)    the executable's ICON resource at the system's
+//                         small-icon size (16 x 16 at 100 %, 24 x 24 at
+//                         150 %: the notification area's); an Exception when
+//                         it is missing
 //   Clear(), Empty(), Handle() (nullptr when empty)
 // Each of them raises OnChange, unless asked not to.
 class TIcon {

@@ -1,36 +1,50 @@
 #pragma once
 
-// TImageList: a list of 16 x 16 images with transparent backgrounds, for
-// tree views and menus.
+// TImageList: a list of square images with transparent backgrounds, for
+// tree views and menus, at the system's small-icon size: 16 x 16 as designed,
+// and at another screen scale the small-icon size of that scale (its form
+// scales it with itself; ChangeScale).
 //
-//   AddBitmap(bitmap, transparent)  the bitmap's pixels of colour
-//                                   `transparent` become see-through; with
-//                                   clDefault (0x20000000) the bottom-left
-//                                   pixel gives that colour
-//   AddIcon(icon), AddResource(name) (a BITMAP resource of the executable)
-//   Count(), Handle() (HIMAGELIST), Clear()
+//   AddResource(name)   a picture resource of the executable
+//                       (PictureResource.h); its bottom-left pixel's colour
+//                       is see-through
+//   AddIcon(icon)       a copy of an icon
+//   Count(), Handle() (HIMAGELIST), Width(), Height(), Clear()
+// At a new size every image is made again from what was added, so a picture
+// is drawn at its shipped size, never stretched from another.
 // Loadable: Bitmaps = ('NAME' 'NAME' ...) adds bitmap resources in order.
-#include "Color.h"
 #include "Component.h"
+#include "Handle.h"
 
 #include <commctrl.h>
 #include <string>
+#include <vector>
 
 class TImageList : public TComponent {
 public:
     explicit TImageList(TComponent* owner = nullptr);
     ~TImageList() override;
 
-    int Width() const { return 16; }
-    int Height() const { return 16; }
+    int Width() const { return size_; }
+    int Height() const { return size_; }
     int Count() const;
     HIMAGELIST Handle() const { return list_; }
 
-    int AddBitmap(HBITMAP bitmap, TColor transparent = 0x20000000);
     int AddIcon(HICON icon);
     int AddResource(const std::string& name);
     void Clear();
 
+    void ChangeScale(int toPpi, int fromPpi) override;
+
 private:
+    // What an image was made from: a resource name, or an icon's copy.
+    struct Source {
+        std::string resource;
+        IconHandle icon;
+    };
+    int Make(const Source& source);
+
     HIMAGELIST list_ = nullptr;
+    int size_ = 16;
+    std::vector<Source> sources_;
 };

@@ -8,6 +8,11 @@ TSplitter::TSplitter(TComponent* owner) : TControl(owner) {
     SetCursor(crHSplit);
 }
 
+void TSplitter::ChangeScale(int toPpi, int fromPpi) {
+    TControl::ChangeScale(toPpi, fromPpi);
+    minSize_ = minSizeScale_.Rescale(minSize_, fromPpi, toPpi);
+}
+
 void TSplitter::SetBeveled(bool beveled) {
     beveled_ = beveled;
     Invalidate();

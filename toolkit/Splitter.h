@@ -6,7 +6,8 @@
 // control whose right edge is the splitter's left edge).
 //
 //   Align (alLeft by default; alRight, alTop, alBottom), Beveled, MinSize
-//   (the smallest size the resized control and the space left may get),
+//   (the smallest size the resized control and the space left may get, in
+//   pixels; scaled with the splitter),
 //   OnMoved (Sender) after a drag; ResizeControl() for tests and callers.
 #include "Control.h"
 
@@ -28,12 +29,14 @@ protected:
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void ChangeScale(int toPpi, int fromPpi) override;
 
 private:
     bool Horizontal() const { return Align() == alLeft || Align() == alRight; }
 
     bool beveled_ = true;
     int minSize_ = 30;
+    ScaledLength minSizeScale_;
     TControl* target_ = nullptr;
     int downAt_ = 0;    // screen coordinate of the press, along the drag
     int startSize_ = 0; // the target's size at the press

@@ -1,6 +1,7 @@
 #include "StdControls.h"
 
 #include "Exception.h"
+#include "PictureResource.h"
 #include "Text.h"
 
 #include <algorithm>
@@ -93,6 +94,11 @@ void TSpeedButton::HandleCreated() {
 }
 
 void TSpeedButton::SetGlyph(GdiObject bitmap) {
+    glyphResource_.clear();
+    ShowGlyph(std::move(bitmap));
+}
+
+void TSpeedButton::ShowGlyph(GdiObject bitmap) {
     glyph_ = bitmap ? OnButtonFace(static_cast<HBITMAP>(bitmap.Get())) : GdiObject();
     if (HandleAllocated()) {
         SetWindowStyle(BS_BITMAP, glyph_ && Caption().empty());
@@ -100,12 +106,21 @@ void TSpeedButton::SetGlyph(GdiObject bitmap) {
     }
 }
 
+namespace {
+int GlyphSize(int pixelsPerInch) {
+    return ScaleLength(kShippedPictureSizes[0], pixelsPerInch, kDesignedPixelsPerInch);
+}
+} // namespace
+
 void TSpeedButton::LoadGlyph(const std::string& resourceName) {
-    GdiObject bitmap(LoadImageW(GetModuleHandleW(nullptr), Widen(resourceName).c_str(),
-                                IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    if (!bitmap)
-        throw Exception("Bitmap resource " + resourceName + " not found");
-    SetGlyph(std::move(bitmap));
+    ShowGlyph(LoadPictureResource(resourceName, GlyphSize(PixelsPerInch())));
+    glyphResource_ = resourceName;
+}
+
+void TSpeedButton::ChangeScale(int toPpi, int fromPpi) {
+    TClickControl::ChangeScale(toPpi, fromPpi);
+    if (!glyphResource_.empty())
+        ShowGlyph(LoadPictureResource(glyphResource_, GlyphSize(toPpi)));
 }
 
 // --- TLabel
@@ -219,6 +234,13 @@ void TStaticText::Loaded() {
     FitCaption();
 }
 
+void TStaticText::ChangeScale(int toPpi, int fromPpi) {
+    if (designedWidth_ >= 0)
+        designedWidth_ = designedWidthScale_.Rescale(designedWidth_, fromPpi, toPpi);
+    TClickControl::ChangeScale(toPpi, fromPpi);
+    FitCaption();
+}
+
 LRESULT TStaticText::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     LRESULT result = TClickControl::WndProc(msg, wParam, lParam);
     if (msg == WM_SETTEXT || msg == WM_SETFONT)
@@ -275,8 +297,8 @@ void TImage::CreateParams(TCreateParams& params) {
 }
 
 void TImage::HandleCreated() {
-    if (bitmap_)
-        SendMessageW(Handle(), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap_.Get()));
+    if (Bitmap())
+        SendMessageW(Handle(), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(Bitmap()));
     FitToBitmap();
 }
 
@@ -285,9 +307,55 @@ void TImage::SendToBack() {
 }
 
 void TImage::SetBitmap(GdiObject bitmap) {
-    bitmap_ = std::move(bitmap);
+    picture_ = std::move(bitmap);
+    ShowPicture();
+}
+
+void TImage::ChangeScale(int toPpi, int fromPpi) {
+    TControl::ChangeScale(toPpi, fromPpi);
+    ShowPicture();
+}
+
+namespace {
+// The picture at another scale, smoothed: a photograph, not pixel art.
+GdiObject ScaledPicture(HBITMAP picture, int pixelsPerInch) {
+    BITMAP info{};
+    if (!GetObjectW(picture, sizeof info, &info))
+        throw Exception("Invalid picture bitmap");
+    const int width = ScaleLength(info.bmWidth, pixelsPerInch, kDesignedPixelsPerInch);
+    const int height = ScaleLength(info.bmHeight, pixelsPerInch, kDesignedPixelsPerInch);
+    BITMAPINFO header{};
+    header.bmiHeader.biSize = sizeof header.bmiHeader;
+    header.bmiHeader.biWidth = width;
+    header.bmiHeader.biHeight = -height;
+    header.bmiHeader.biPlanes = 1;
+    header.bmiHeader.biBitCount = 32;
+    header.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    GdiObject scaled(CreateDIBSection(nullptr, &header, DIB_RGB_COLORS, &bits, nullptr, 0));
+    MemoryDc from(CreateCompatibleDC(nullptr));
+    MemoryDc to(CreateCompatibleDC(nullptr));
+    if (!scaled || !from || !to)
+        throw Exception("Cannot scale the picture");
+    ScopedSelect source(from.Get(), picture);
+    ScopedSelect target(to.Get(), scaled.Get());
+    SetStretchBltMode(to.Get(), HALFTONE);
+    SetBrushOrgEx(to.Get(), 0, 0, nullptr);
+    StretchBlt(to.Get(), 0, 0, width, height, from.Get(), 0, 0, info.bmWidth, info.bmHeight,
+               SRCCOPY);
+    return scaled;
+}
+} // namespace
+
+void TImage::ShowPicture() {
+    GdiObject shown = picture_ && PixelsPerInch() != kDesignedPixelsPerInch
+                          ? ScaledPicture(static_cast<HBITMAP>(picture_.Get()), PixelsPerInch())
+                          : GdiObject();
+    // The window lets go of the picture it shows before that one is deleted.
     if (HandleAllocated())
-        SendMessageW(Handle(), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap_.Get()));
+        SendMessageW(Handle(), STM_SETIMAGE, IMAGE_BITMAP,
+                     reinterpret_cast<LPARAM>((shown ? shown : picture_).Get()));
+    shown_ = std::move(shown);
     FitToBitmap();
 }
 
@@ -298,6 +366,6 @@ void TImage::SetAutoSize(bool autoSize) {
 
 void TImage::FitToBitmap() {
     BITMAP info{};
-    if (autoSize_ && bitmap_ && GetObjectW(bitmap_.Get(), sizeof info, &info))
+    if (autoSize_ && Bitmap() && GetObjectW(Bitmap(), sizeof info, &info))
         SetBounds(Left(), Top(), info.bmWidth, info.bmHeight);
 }

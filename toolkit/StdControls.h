@@ -3,9 +3,11 @@
 // The small native controls of the forms, each a real window with its text:
 //
 //   TButton      push button: Caption, Default, OnClick
-//   TSpeedButton flat push button with a 16 x 16 glyph (its bottom-left
-//                pixel's colour is see-through): Caption, SetGlyph(bitmap),
-//                LoadGlyph(resource name), OnClick, Hint
+//   TSpeedButton flat push button with a glyph (its bottom-left pixel's
+//                colour is see-through): Caption, SetGlyph(bitmap),
+//                LoadGlyph(resource name: a picture of PictureResource.h,
+//                16 x 16 as designed, loaded again at each screen scale),
+//                OnClick, Hint
 //   TLabel       static text, transparent by default, sized to its text
 //                (AutoSize): Caption, Transparent, AutoSize, OnClick
 //   TStaticText  static text with a border and a background colour:
@@ -16,11 +18,15 @@
 //                wider than the designed width widens it (a centred one
 //                about its centre), so no text is cut off; a shorter one
 //                brings it back to the designed width.
-//   TImage       static picture: SetBitmap(bitmap) takes the bitmap,
-//                AutoSize sizes the control to it
+//   TImage       static picture: SetBitmap(bitmap) takes the bitmap, a
+//                picture at the designed scale; at another screen scale it
+//                is shown scaled with smoothing. AutoSize sizes the control
+//                to the picture as shown.
 #include "Control.h"
 #include "BrushCache.h"
 #include "Handle.h"
+
+#include <string>
 
 #include "Alignment.h"
 enum TStaticBorderStyle { sbsNone, sbsSingle, sbsSunken };
@@ -63,9 +69,13 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void HandleCreated() override;
+    void ChangeScale(int toPpi, int fromPpi) override;
 
 private:
+    void ShowGlyph(GdiObject bitmap);
+
     GdiObject glyph_;
+    std::string glyphResource_; // the picture to load again at a new scale
 };
 
 class TLabel : public TClickControl {
@@ -103,6 +113,7 @@ protected:
     HBRUSH ControlColor(HDC dc) override;
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void Loaded() override;
+    void ChangeScale(int toPpi, int fromPpi) override;
 
 private:
     void FitCaption();
@@ -111,6 +122,7 @@ private:
     TStaticBorderStyle borderStyle_ = sbsNone;
     BrushCache brush_;
     int designedWidth_ = -1; // the width the form gave it
+    ScaledLength designedWidthScale_;
 };
 
 class TImage : public TControl {
@@ -119,16 +131,20 @@ public:
     void SetBitmap(GdiObject bitmap);
     // Puts the picture under its sibling controls, as a backdrop.
     void SendToBack();
-    HBITMAP Bitmap() const { return static_cast<HBITMAP>(bitmap_.Get()); }
+    // The picture as shown, at the control's scale.
+    HBITMAP Bitmap() const { return static_cast<HBITMAP>((shown_ ? shown_ : picture_).Get()); }
     bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool autoSize);
 
 protected:
     void CreateParams(TCreateParams& params) override;
     void HandleCreated() override;
+    void ChangeScale(int toPpi, int fromPpi) override;
 
 private:
+    void ShowPicture();
     void FitToBitmap();
-    GdiObject bitmap_;
+    GdiObject picture_; // as given
+    GdiObject shown_;   // scaled, while the scale is not the designed one
     bool autoSize_ = false;
 };

@@ -100,9 +100,9 @@ void TTreeView::CreateParams(TCreateParams& params) {
 }
 
 void TTreeView::HandleCreated() {
-    TreeMessage(TVM_SETINDENT, WPARAM(indent_), 0);
     if (images_)
         TreeMessage(TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images_->Handle()));
+    TreeMessage(TVM_SETINDENT, WPARAM(indent_), 0);
 }
 
 HWND TTreeView::TreeHandle() const {
@@ -230,6 +230,15 @@ void TTreeView::SetImages(TImageList* images) {
     if (HandleAllocated())
         TreeMessage(TVM_SETIMAGELIST, TVSIL_NORMAL,
                     reinterpret_cast<LPARAM>(images ? images->Handle() : nullptr));
+}
+
+void TTreeView::ChangeScale(int toPpi, int fromPpi) {
+    TControl::ChangeScale(toPpi, fromPpi);
+    // The list has its new size already (its form scales it first); the
+    // platform measures the rows when it is given a list, and makes the
+    // indent at least an image wide, so the indent comes after.
+    SetImages(images_);
+    SetIndent(indentScale_.Rescale(indent_, fromPpi, toPpi));
 }
 
 void TTreeView::Removing(TComponent* component) {

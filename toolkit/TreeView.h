@@ -13,8 +13,10 @@
 //   FullCollapse()
 //   OnChange (Sender, Node): every change of the selected node, whether by
 //   click, right click (RightClickSelect), keyboard or SetSelected.
-//   ReadOnly (no label editing), HideSelection, RightClickSelect, Indent,
-//   Images (a TImageList; dropped when the list is destroyed).
+//   ReadOnly (no label editing), HideSelection, RightClickSelect, Indent
+//   (pixels, scaled with the tree), Images (a TImageList; dropped when the
+//   list is destroyed; given again when the tree is scaled, so the rows fit
+//   the list's new size).
 //   Node: Text/SetText, ImageIndex/SelectedIndex (+ setters), Parent(),
 //   Level() (0 for roots), Count()/Item(i), Expand(recurse), Collapse(recurse),
 //   Expanded(), Handle() (HTREEITEM), DisplayRect() (the label's rectangle in
@@ -104,6 +106,7 @@ protected:
     bool Notify(NMHDR& header, LRESULT& result) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void Removing(TComponent* component) override;
+    void ChangeScale(int toPpi, int fromPpi) override;
 
 private:
     friend class TTreeNode;
@@ -120,6 +123,7 @@ private:
     bool hideSelection_ = true;
     bool rightClickSelect_ = false;
     int indent_ = 19;
+    ScaledLength indentScale_;
     TImageList* images_ = nullptr;
     bool clearing_ = false;
     TTVChangedEvent onChange_;

@@ -8,6 +8,7 @@
 
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
+#include "toolkit/ScreenDpi.h"
 
 #include <cmath>
 #include <cstdio>
@@ -52,6 +53,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         charts.month.chart->SetParent(&window);
         FillDayActivity(charts.day, 2026);
         FillMonthActivity(charts.month, 12);
+        // Sized at the designed scale: at the screen's, charts and all.
+        window.ScaleTo(WindowPixelsPerInch(window.Handle()));
     });
     if (!charts.day.chart)
         return 1;

@@ -6,6 +6,7 @@
 #include "support/PumpMessages.h"
 
 #include <map>
+#include <vector>
 
 namespace {
 VOID CALLBACK CloseMenu(HWND, UINT, UINT_PTR id, DWORD) {
@@ -13,25 +14,26 @@ VOID CALLBACK CloseMenu(HWND, UINT, UINT_PTR id, DWORD) {
     EndMenu();
 }
 
-// The icon resource's own description of itself, as stored in the program.
+// The icon resource's own description of its frames, as stored in the program.
 struct IconFormat {
-    int width = 0, height = 0, colours = 0, bits = 0, images = 0;
+    int width = 0, height = 0, colours = 0, bits = 0;
+    bool operator==(const IconFormat&) const = default;
 };
-IconFormat StoredIconFormat(const wchar_t* name) {
+std::vector<IconFormat> StoredIconFormats(const wchar_t* name) {
     HRSRC found = FindResourceW(nullptr, name, MAKEINTRESOURCEW(14) /* RT_GROUP_ICON */);
     const BYTE* data =
         found ? static_cast<const BYTE*>(LockResource(LoadResource(nullptr, found))) : nullptr;
     if (!data)
         return {};
     // GRPICONDIR: reserved, type, count; then 14-byte entries.
-    IconFormat format;
-    format.images = *reinterpret_cast<const WORD*>(data + 4);
-    const BYTE* entry = data + 6;
-    format.width = entry[0];
-    format.height = entry[1];
-    format.colours = entry[2] == 0 ? 256 : entry[2];
-    format.bits = *reinterpret_cast<const WORD*>(entry + 6);
-    return format;
+    std::vector<IconFormat> formats;
+    const int count = *reinterpret_cast<const WORD*>(data + 4);
+    for (int i = 0; i < count; ++i) {
+        const BYTE* entry = data + 6 + 14 * i;
+        formats.push_back({entry[0], entry[1], entry[2] == 0 ? 256 : entry[2],
+                           *reinterpret_cast<const WORD*>(entry + 6)});
+    }
+    return formats;
 }
 } // namespace
 
@@ -45,17 +47,16 @@ TEST_F(MainTrayTest, TheWindowCarriesItsIconWithTheMenuFromTheStart) {
     EXPECT_TRUE(ShellHas(icon));
     EXPECT_STREQ(icon.IconData().szTip, "User Ostrelle");
 
-    IconFormat format = StoredIconFormat(L"TRAYICON");
-    EXPECT_EQ(format.images, 1);
-    EXPECT_EQ(format.width, 16);
-    EXPECT_EQ(format.height, 16);
-    EXPECT_EQ(format.colours, 256);
-    EXPECT_EQ(format.bits, 8);
+    // 256 colours, at the small-icon sizes of 100, 125, 150 and 200 %; the
+    // notification area gets the one of the system's scale.
+    EXPECT_EQ(StoredIconFormats(L"TRAYICON"),
+              (std::vector<IconFormat>{
+                  {16, 16, 256, 8}, {20, 20, 256, 8}, {24, 24, 256, 8}, {32, 32, 256, 8}}));
     ICONINFO info{};
     ASSERT_TRUE(GetIconInfo(icon.Icon().Handle(), &info));
     BITMAP bitmap{};
     GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
-    EXPECT_EQ(bitmap.bmWidth, 16);
+    EXPECT_EQ(bitmap.bmWidth, GetSystemMetricsForDpi(SM_CXSMICON, GetDpiForSystem()));
     DeleteObject(info.hbmColor);
     DeleteObject(info.hbmMask);
 }

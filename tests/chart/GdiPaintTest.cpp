@@ -215,3 +215,24 @@ TEST(GdiPaint, TheLastMinuteHasAColumnOfItsOwn) {
     EXPECT_NE(day.chart->BackBuffer().Pixel(top.x + 1, y), ColourOf(*day.keys2));
     EXPECT_EQ(ReadBackAt(*day.chart, top.x, y).index, 1439);
 }
+
+// A marker with an outline two pixels wide, as at 200 %: a ring of the pen's
+// colour that wide round the brush's, the pen put back for what follows.
+TEST(GdiPaint, AWideOutlinedMarkerIsARingRoundItsFill) {
+    GdiBackBuffer picture(40, 40);
+    {
+        GdiChartCanvas canvas(picture.Dc());
+        canvas.FillRect({0, 0, 40, 40}, clWhite);
+        canvas.SetPen(0x0000FF, 2, ChartPenStyle::Solid);
+        canvas.SetBrush(0x00FF00, ChartBrushStyle::Solid);
+        canvas.Ellipse({10, 10, 30, 30});
+        canvas.Line(0, 35, 40, 35);
+    }
+    EXPECT_EQ(picture.Pixel(20, 20), 0x00FF00u); // the fill
+    EXPECT_EQ(picture.Pixel(10, 20), 0x0000FFu); // the ring, both pixels of it
+    EXPECT_EQ(picture.Pixel(11, 20), 0x0000FFu);
+    EXPECT_EQ(picture.Pixel(12, 20), 0x00FF00u);
+    EXPECT_EQ(picture.Pixel(9, 20), clWhite);    // nothing outside
+    EXPECT_EQ(picture.Pixel(20, 35), 0x0000FFu); // a line with the wide pen
+    EXPECT_EQ(picture.Pixel(20, 34), 0x0000FFu);
+}

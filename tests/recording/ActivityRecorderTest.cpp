@@ -43,12 +43,13 @@ protected:
 
     std::string title = "Activity";
     std::optional<Date> onView; // the date the view on screen shows
+    int pixelsPerInch = 96;     // the window's scale
     WatchedTimer minuteTimer;
     ActivityRecorder recorder{
         log,
         clock,
         minuteTimer,
-        96,
+        [this] { return pixelsPerInch; },
         Reporter(),
         ActivityRecorder::Hooks{[this](const std::string& text) { title = text; },
                                 [this](const Date& date) { return onView == date; }}};
@@ -91,6 +92,27 @@ TEST_F(ActivityRecorderTest, TheTickStoresTheMinuteJustEndedUnderTheOneJustBegun
     EXPECT_EQ(title, "Activity [57 : 3]"); // kept until the pointer moves again
     TickAt(10, 2);
     EXPECT_EQ(log.RecordAt(602), (MinuteRecord{}));
+}
+
+TEST_F(ActivityRecorderTest, TheSameHandMovementCountsTheSameAtEveryScale) {
+    // A metre of pointer travel is 3780 pixels at 96 ppi, 7560 at 192. The
+    // window moves to a screen of 192 ppi between the first two minutes, and
+    // back in the middle of the third.
+    recorder.SetLastCursorPos({0, 0});
+    recorder.Poll({3780, 0});
+    TickAt(10, 1);
+    pixelsPerInch = 192;
+    recorder.Poll({3780 - 7560, 0});
+    EXPECT_EQ(title, "Activity [0 : 10]");
+    TickAt(10, 2);
+    recorder.Poll({3780, 0});
+    pixelsPerInch = 96;
+    recorder.Poll({3780 + 3780, 0});
+    EXPECT_EQ(title, "Activity [0 : 20]");
+    TickAt(10, 3);
+    EXPECT_EQ(log.RecordAt(601).mouse, 10);
+    EXPECT_EQ(log.RecordAt(602).mouse, 10);
+    EXPECT_EQ(log.RecordAt(603).mouse, 20);
 }
 
 TEST_F(ActivityRecorderTest, KeyCountsWrapAtSixteenBits) {
@@ -230,7 +252,7 @@ TEST_F(ActivityRecorderTest, AMidnightFailureIsReportedOnceTheNewDaysFirstMinute
     const ErrorReporter look = [&](const std::exception&) {
         seen.push_back({log.StoreDate(), log.RecordAt(0), ReadFile(historyDir + "26-12-10.dat")});
     };
-    ActivityRecorder ticking{log, clock, minuteTimer, 96, look, {}};
+    ActivityRecorder ticking{log, clock, minuteTimer, [] { return 96; }, look, {}};
     ticking.KeyDown();
     clock.Set({{2026, 12, 10}, 0, 0, 0, 5});
     ticking.MinuteTick();
@@ -247,8 +269,9 @@ TEST_F(ActivityRecorderTest, APollThatCannotReadThePointerCountsNothing) {
                                                      std::nullopt, ScreenPoint{103, 104}};
     size_t next = 0;
     ActivityRecorder polled{
-        log, clock,      minuteTimer,
-        96,  Reporter(), ActivityRecorder::Hooks{nullptr, nullptr, [&] { return reads[next++]; }}};
+        log,         clock,
+        minuteTimer, [] { return 96; },
+        Reporter(),  ActivityRecorder::Hooks{nullptr, nullptr, [&] { return reads[next++]; }}};
     polled.SetLastCursorPos({100, 100});
     for (size_t i = 0; i < reads.size(); ++i) {
         polled.PollPointer();
@@ -267,7 +290,7 @@ struct RecordingRun {
     RecordingRun(const Clock& clock, const std::string& historyDir, TTimer& timer,
                  const ErrorReporter& report)
         : log(DaySeries{keys, mouse, cpu}, clock, historyDir, report),
-          recorder(log, clock, timer, 96, report, {}) {
+          recorder(log, clock, timer, [] { return 96; }, report, {}) {
         log.LoadTodayFile();
     }
     TChartSeries keys, mouse, cpu;
