@@ -55,6 +55,8 @@ TEST_F(MainWindowTest, FirstStartShowsTheDesignedWindowAndTheCurrentMonth) {
     EXPECT_FALSE(form->DayChart().Visible());
     EXPECT_EQ(form->TimerMinutes().Interval(), 30000u);
     EXPECT_EQ(form->Log().StoreDate(), (Date{2026, 12, 8}));
+    // The taskbar button carries the program's icon.
+    EXPECT_NE(GetClassLongPtrW(Application().Handle(), GCLP_HICON), 0);
 }
 
 TEST_F(MainWindowTest, SelectingADayShowsTheDayChart) {
